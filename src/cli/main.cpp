@@ -1,0 +1,49 @@
+// jrv-cli: the analysis engine without windows, for batch use, scripting and tests.
+
+#include <cstring>
+#include <iostream>
+#include <string_view>
+
+#include "cli/commands.h"
+
+namespace {
+
+struct Command {
+  std::string_view name;
+  int (*run)(const jrv::cli::Args&);
+  std::string_view usage;
+};
+
+constexpr Command kCommands[] = {
+    {"analyze", jrv::cli::analyze, "analyze INPUT.jrv [-o RESULTS.txt] [--save LIST] [options]"},
+};
+
+int usage() {
+  std::cerr << "usage: jrv-cli COMMAND [arguments]\n";
+  for (const auto& c : kCommands) std::cerr << "  jrv-cli " << c.usage << "\n";
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return usage();
+  const std::string_view name = argv[1];
+  if (name == "-h" || name == "--help") {
+    usage();
+    return 0;
+  }
+  for (const auto& c : kCommands) {
+    if (c.name == name) {
+      jrv::cli::Args args(argv + 2, argv + argc);
+      try {
+        return c.run(args);
+      } catch (const std::exception& e) {
+        std::cerr << e.what() << "\n";
+        return 1;
+      }
+    }
+  }
+  std::cerr << "jrv-cli: unknown command '" << name << "'\n";
+  return usage();
+}

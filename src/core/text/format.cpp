@@ -1,0 +1,117 @@
+#include "core/text/format.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+namespace jrv {
+
+namespace {
+
+// Shortest round-trip digits of |x| as a plain decimal string (no exponent).
+std::string plain_decimal(double ax) {
+  std::array<char, 64> buf{};
+  auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), ax,
+                                 std::chars_format::scientific);
+  std::string_view sci(buf.data(), static_cast<std::size_t>(end - buf.data()));
+  // sci looks like "d.ddde+XX" or "de-XX".
+  auto epos = sci.find('e');
+  std::string mant;
+  for (char c : sci.substr(0, epos))
+    if (c != '.') mant.push_back(c);
+  int exp10 = 0;
+  std::from_chars(sci.data() + epos + 1 + (sci[epos + 1] == '+' ? 1 : 0), sci.data() + sci.size(),
+                  exp10);
+  // Value is 0.mant * 10^(exp10+1).
+  int point = exp10 + 1;  // digits before the decimal point
+  std::string out;
+  if (point <= 0) {
+    out = "0." + std::string(static_cast<std::size_t>(-point), '0') + mant;
+  } else if (point >= static_cast<int>(mant.size())) {
+    out = mant + std::string(static_cast<std::size_t>(point) - mant.size(), '0');
+  } else {
+    out = mant.substr(0, static_cast<std::size_t>(point)) + "." +
+          mant.substr(static_cast<std::size_t>(point));
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string fixed(double x, int decimals) {
+  if (std::isnan(x)) x = 0.0;
+  if (std::isinf(x)) x = x > 0 ? 1e300 : -1e300;
+  const bool negative = std::signbit(x);
+  std::string digits = plain_decimal(std::fabs(x));
+  auto dot = digits.find('.');
+  std::string ipart = dot == std::string::npos ? digits : digits.substr(0, dot);
+  std::string fpart = dot == std::string::npos ? std::string() : digits.substr(dot + 1);
+  const auto d = static_cast<std::size_t>(decimals < 0 ? 0 : decimals);
+  bool round_up = fpart.size() > d && fpart[d] >= '5';
+  fpart.resize(d, '0');
+  std::string all = ipart + fpart;  // integer of the value scaled by 10^d
+  if (round_up) {
+    int i = static_cast<int>(all.size()) - 1;
+    while (i >= 0 && all[static_cast<std::size_t>(i)] == '9') all[static_cast<std::size_t>(i--)] = '0';
+    if (i < 0)
+      all.insert(all.begin(), '1');
+    else
+      ++all[static_cast<std::size_t>(i)];
+  }
+  std::string ip = all.substr(0, all.size() - d);
+  std::string fp = all.substr(all.size() - d);
+  auto nz = ip.find_first_not_of('0');
+  ip = nz == std::string::npos ? "0" : ip.substr(nz);
+  const bool zero = ip == "0" && fp.find_first_not_of('0') == std::string::npos;
+  std::string out = (negative && !zero) ? "-" : "";
+  out += ip;
+  if (d > 0) out += "." + fp;
+  return out;
+}
+
+std::string general(double x) {
+  if (std::isnan(x) || std::isinf(x)) return "0";
+  if (x == 0.0) return "0";
+  const double ax = std::fabs(x);
+  std::array<char, 64> buf{};
+  if (ax >= 1e15 || ax < 1e-4) {
+    auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), x,
+                                   std::chars_format::scientific);
+    std::string s(buf.data(), end);
+    // "1.5e+20" -> "1.5E20", "1e-05" -> "1E-5"
+    auto e = s.find('e');
+    std::string mant = s.substr(0, e);
+    std::string ex = s.substr(e + 1);
+    bool neg = ex[0] == '-';
+    ex = ex.substr(1);
+    ex.erase(0, std::min(ex.find_first_not_of('0'), ex.size() - 1));
+    return mant + "E" + (neg ? "-" : "") + ex;
+  }
+  std::string s = plain_decimal(ax);
+  return (x < 0 ? "-" : "") + s;
+}
+
+std::int64_t round_half_even(double x) {
+  if (std::isnan(x)) return 0;
+  return static_cast<std::int64_t>(std::nearbyint(x));
+}
+
+std::string int_str(std::int64_t n) { return std::to_string(n); }
+
+std::string right(std::string_view s, std::size_t width) {
+  if (s.size() >= width) return std::string(s);
+  std::string out(width - s.size(), ' ');
+  out += s;
+  return out;
+}
+
+std::string right(std::int64_t n, std::size_t width) { return right(int_str(n), width); }
+
+std::string left(std::string_view s, std::size_t width) {
+  std::string out(s);
+  if (out.size() < width) out.append(width - out.size(), ' ');
+  return out;
+}
+
+}  // namespace jrv

@@ -1,0 +1,40 @@
+#pragma once
+// Number formatting for report lines. Every report, file and field goes through these,
+// so that a number prints the same way wherever it appears.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace jrv {
+
+// Fixed-point with `decimals` decimals, no thousands separator. Rounds half away from zero
+// on the shortest round-trip decimal form of x (0.125 -> "0.13", 2.675 -> "2.68"), and a value
+// that rounds to zero never carries a minus sign.
+std::string fixed(double x, int decimals);
+
+// Shortest general notation: "0.2", "2.5", "1", "27".
+std::string general(double x);
+
+// Round to the nearest integer, a half going to the even neighbour.
+std::int64_t round_half_even(double x);
+
+// Decimal integer.
+std::string int_str(std::int64_t n);
+
+// `s` preceded by blanks up to `width` characters (unchanged when already as wide).
+std::string right(std::string_view s, std::size_t width);
+std::string right(std::int64_t n, std::size_t width);
+
+// `s` followed by blanks up to `width` characters.
+std::string left(std::string_view s, std::size_t width);
+
+// `count` copies of `c`.
+inline std::string repeat(char c, std::size_t count) { return std::string(count, c); }
+
+// At most the first `count` characters of `s`.
+inline std::string cut(std::string_view s, std::size_t count) {
+  return std::string(s.substr(0, count));
+}
+
+}  // namespace jrv

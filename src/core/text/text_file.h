@@ -1,0 +1,28 @@
+#pragma once
+// Plain 8-bit text files, read and written line by line. Every file this program writes
+// ends each line with CR LF and is replaced atomically: the lines go to a temporary file
+// in the same folder that is renamed over the target only when complete, so a failed
+// save never leaves a truncated or half-old file.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace jrv {
+
+using Lines = std::vector<std::string>;
+
+// The lines of a file; CR LF, LF and a lone CR all end a line. A last line without an
+// ending still counts. Throws FileError when the file cannot be opened or read.
+Lines read_lines(const std::filesystem::path& path);
+
+// Writes `lines`, each followed by CR LF. Throws FileError (the target unchanged).
+void write_lines(const std::filesystem::path& path, const Lines& lines);
+
+// The text of `lines` joined with CR LF after each line (what write_lines stores).
+std::string join_crlf(const Lines& lines);
+
+// Writes raw bytes atomically (used for files that are not line based, such as bitmaps).
+void write_bytes(const std::filesystem::path& path, const std::string& bytes);
+
+}  // namespace jrv

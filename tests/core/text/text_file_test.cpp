@@ -1,0 +1,56 @@
+#include "core/text/text_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "core/text/errors.h"
+
+namespace jrv {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path scratch(const char* name) {
+  auto dir = fs::temp_directory_path() / "jrv_text_file_test";
+  fs::create_directories(dir);
+  return dir / name;
+}
+
+std::string bytes_of(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST(TextFile, WritesCrLfAndReadsEveryLineEnding) {
+  auto p = scratch("a.txt");
+  write_lines(p, {"one", "", "three"});
+  EXPECT_EQ(bytes_of(p), "one\r\n\r\nthree\r\n");
+  EXPECT_EQ(read_lines(p), (Lines{"one", "", "three"}));
+
+  std::ofstream(p, std::ios::binary) << "a\nb\rc\r\nlast";
+  EXPECT_EQ(read_lines(p), (Lines{"a", "b", "c", "last"}));
+}
+
+TEST(TextFile, KeepsEightBitBytes) {
+  auto p = scratch("b.txt");
+  write_lines(p, {"caf\xe9", "\f"});
+  EXPECT_EQ(read_lines(p), (Lines{"caf\xe9", "\f"}));
+}
+
+TEST(TextFile, AFailedWriteLeavesTheOldFileWhole) {
+  auto p = scratch("c.txt");
+  write_lines(p, {"old"});
+  EXPECT_THROW(write_lines(scratch("missing-folder") / "x.txt", {"new"}), FileError);
+  EXPECT_EQ(bytes_of(p), "old\r\n");
+  for (const auto& e : fs::directory_iterator(p.parent_path()))
+    EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << e.path();
+}
+
+TEST(TextFile, MissingFileIsAFileError) {
+  EXPECT_THROW(read_lines(scratch("does-not-exist.txt")), FileError);
+}
+
+}  // namespace
+}  // namespace jrv
