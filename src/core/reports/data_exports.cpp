@@ -33,21 +33,6 @@ DataExportNames data_export_names(std::string_view map_name) {
   return {base + "_item_stats.txt", base + "_01_data.txt", base + "_alt.dat", base + "_alt.exp"};
 }
 
-std::string item_column_header(int num_items) {
-  std::string s = "Examinee";
-  for (int j = 1; j <= num_items; ++j) s += (j <= 9 ? ",Item0" : ",Item") + int_str(j);
-  return s;
-}
-
-bool response_is_right(const Workspace& ws, int item, int response) {
-  const auto j = static_cast<std::size_t>(item);
-  if (ws.key_values[j] == 9) return true;
-  if (ws.include_flags[j] != 2) return response == ws.key_values[j];
-  for (int s = 1; s <= kAnswerSlots; ++s)
-    if (ws.correct_answers[j][static_cast<std::size_t>(s)] == response) return true;
-  return false;
-}
-
 Lines right_wrong_data_lines(const Workspace& ws) {
   const int k = std::clamp(ws.num_items, 0, kMaxItems);
   Lines out{item_column_header(k)};

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/input/comma_exports.h"
 #include "core/input/editor_document.h"
 #include "core/text/text_file.h"
 #include "core/workspace/workspace.h"
@@ -21,12 +22,6 @@ struct DataExportNames {
   std::string alt_exceptions;  // base_alt.exp | alt.exp
 };
 DataExportNames data_export_names(std::string_view map_name);
-
-// "Examinee,Item01,...,Item09,Item10,..." for items 1..num_items.
-std::string item_column_header(int num_items);
-
-// 1 when `response` is one of the item's accepted answers or every answer counts (key 9).
-bool response_is_right(const Workspace& ws, int item, int response);
 
 // The right-wrong data file: the header, then each examinee in entry order with one 0/1
 // per item (excluded items too). The loaded data keep their coding.
