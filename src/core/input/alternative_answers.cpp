@@ -94,7 +94,8 @@ AltSetup set_up_alternative_answers(EditorDocument& doc, Workspace& ws) {
     row[0] = int_str(j);
     row[1] = std::string(1, f.options[static_cast<std::size_t>(j - 1)]);
     row[2] = std::string(1, static_cast<char>('0' + ws.key_values[j]));
-    for (int c = 3; c <= largest + 1; ++c) row[static_cast<std::size_t>(c)] = ws.alt_answer_text[j][static_cast<std::size_t>(c - 1)];
+    for (int c = 3; c <= largest + 1; ++c)
+      row[static_cast<std::size_t>(c)] = ws.alt_answer_text[j][static_cast<std::size_t>(c - 1)];
     grid.rows.push_back(row);
   }
   ws.alt_item_count = static_cast<std::int32_t>(grid.rows.size());

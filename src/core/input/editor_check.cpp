@@ -14,7 +14,9 @@ namespace jrv {
 
 namespace {
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Sizes the examinee tables to `n` rows so that they always match num_cases.
 void size_case_tables(Workspace& ws, int n) {
@@ -163,9 +165,8 @@ CheckResult ReadEditorData(EditorDocument& doc, Workspace& ws) {
     }
     auto& row = ws.responses[i];
     for (int j = 1; j <= n; ++j)
-      row[static_cast<std::size_t>(j)] = static_cast<std::uint8_t>(
-          normalise_response(line[label_width + static_cast<std::size_t>(j - 1)],
-                             ws.option_values[j]));
+      row[static_cast<std::size_t>(j)] = static_cast<std::uint8_t>(normalise_response(
+          line[label_width + static_cast<std::size_t>(j - 1)], ws.option_values[j]));
     if (ws.pc_enabled) {
       const auto points = case_pc_points_of_line(line, L, n);
       if (!points) {

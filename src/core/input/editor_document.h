@@ -12,15 +12,15 @@ namespace jrv {
 
 // TEditForm's fields.
 struct EditorFields {
-  std::string title;         // txt_title
-  std::string comments;      // txt_comments
-  std::string cases;         // txt_cases
-  std::string items;         // txt_items
-  std::string label_length;  // txt_label_length
-  std::string missing_data = "9";  // txt_missing_data
-  std::string answer_key;    // txt_answer_key
-  std::string options;       // txt_options
-  std::string include;       // txt_include
+  std::string title;                    // txt_title
+  std::string comments;                 // txt_comments
+  std::string cases;                    // txt_cases
+  std::string items;                    // txt_items
+  std::string label_length;             // txt_label_length
+  std::string missing_data = "9";       // txt_missing_data
+  std::string answer_key;               // txt_answer_key
+  std::string options;                  // txt_options
+  std::string include;                  // txt_include
   std::vector<std::string> data_lines;  // MemoData, one line per examinee
 
   bool operator==(const EditorFields&) const = default;
@@ -45,7 +45,7 @@ enum class GradeScheme { none, two, five, twelve, user };
 // TGradeForm: the chosen scheme and the texts of its fields.
 struct GradeWindowFields {
   GradeScheme scheme = GradeScheme::none;
-  std::string num_cats;  // txt_num_cats
+  std::string num_cats;                                       // txt_num_cats
   std::array<std::string, kMaxGradeCategories + 1> labels{};  // lbl_grade01..13 at 1..13
   std::array<std::string, kMaxGradeCategories> percents{};    // txt_grade01..12 at 1..12
   int visible_labels = 0;    // rows shown: label fields 1..visible_labels
@@ -66,8 +66,8 @@ struct AltAnswerGrid {
 
 // TTableForm: counts, names and the item cells (items 1..102, index 0 unused).
 struct SpecTableFields {
-  int content_count = 0;    // rdo_ca0..rdo_ca6
-  int cognitive_count = 0;  // rdo_cs0..rdo_cs6
+  int content_count = 0;                                       // rdo_ca0..rdo_ca6
+  int cognitive_count = 0;                                     // rdo_cs0..rdo_cs6
   std::array<std::string, kMaxSpecAreas + 1> content_names{};  // txt_content1..6
   std::array<std::string, kMaxSpecAreas + 1> skill_names{};    // txt_skill1..6
   std::array<std::string, 103> area_cells{};                   // row 1 of the grids

@@ -11,7 +11,8 @@ namespace {
 constexpr std::array<unsigned char, 256> make_table() {
   std::array<unsigned char, 256> t{};
   for (auto& v : t) v = 9;
-  for (int d = 0; d <= 8; ++d) t[static_cast<unsigned char>('0' + d)] = static_cast<unsigned char>(d);
+  for (int d = 0; d <= 8; ++d)
+    t[static_cast<unsigned char>('0' + d)] = static_cast<unsigned char>(d);
   for (int k = 1; k <= 8; ++k) {
     t[static_cast<unsigned char>('A' + k - 1)] = static_cast<unsigned char>(k);
     t[static_cast<unsigned char>('a' + k - 1)] = static_cast<unsigned char>(k);

@@ -10,7 +10,9 @@ namespace {
 
 constexpr int kMaxTotalPoints = 999;
 
-int digit_or_zero(char c) { return c >= '0' && c <= '9' ? c - '0' : 0; }
+int digit_or_zero(char c) {
+  return c >= '0' && c <= '9' ? c - '0' : 0;
+}
 
 }  // namespace
 

@@ -55,7 +55,10 @@ void label_rows(int label, std::string& tens, std::string& units) {
   if (label < 1) return;
   const auto width = static_cast<std::size_t>(label);
   units = std::string(width - 1, '-') + "|";
-  std::string caption = label >= 12 ? "Examinee ID" : label >= 9 ? "Examinee" : label >= 3 ? "ID" : "";
+  std::string caption = label >= 12  ? "Examinee ID"
+                        : label >= 9 ? "Examinee"
+                        : label >= 3 ? "ID"
+                                     : "";
   tens = caption + std::string(width - 1 - caption.size(), ' ') + "|";
 }
 

@@ -13,10 +13,13 @@ namespace {
 constexpr int kGridCells = 102;
 
 void empty_names_from(std::array<std::string, kMaxSpecAreas + 1>& names, int count) {
-  for (int i = std::max(count + 1, 1); i <= kMaxSpecAreas; ++i) names[static_cast<std::size_t>(i)].clear();
+  for (int i = std::max(count + 1, 1); i <= kMaxSpecAreas; ++i)
+    names[static_cast<std::size_t>(i)].clear();
 }
 
-int clamp_count(int count) { return std::clamp(count, 0, kMaxSpecAreas); }
+int clamp_count(int count) {
+  return std::clamp(count, 0, kMaxSpecAreas);
+}
 
 void set_names(std::array<std::string, kMaxSpecAreas + 1>& names,
                std::initializer_list<const char*> list) {
@@ -25,11 +28,13 @@ void set_names(std::array<std::string, kMaxSpecAreas + 1>& names,
   for (; i <= kMaxSpecAreas; ++i) names[i].clear();
 }
 
-std::string cell_text(int value) { return value == 0 ? std::string() : int_str(value); }
+std::string cell_text(int value) {
+  return value == 0 ? std::string() : int_str(value);
+}
 
 // One cell of an item grid: an empty cell is 0; otherwise a whole number 0..count.
-void take_cell(const std::string& cell, int count, int item, const char* what,
-               std::int32_t& target, CheckResult& r) {
+void take_cell(const std::string& cell, int count, int item, const char* what, std::int32_t& target,
+               CheckResult& r) {
   const auto text = trim(cell);
   if (text.empty()) {
     target = 0;
@@ -37,11 +42,13 @@ void take_cell(const std::string& cell, int count, int item, const char* what,
   }
   const auto v = parse_int(text);
   if (!v) {
-    r.inform(std::string("One of your ") + what + " is not an integer -- check item #" + int_str(item));
+    r.inform(std::string("One of your ") + what + " is not an integer -- check item #" +
+             int_str(item));
     return;
   }
   if (*v < 0 || *v > count) {
-    r.inform(std::string("One of your ") + what + " is out of range -- check item #" + int_str(item));
+    r.inform(std::string("One of your ") + what + " is out of range -- check item #" +
+             int_str(item));
     return;
   }
   target = *v;
@@ -121,7 +128,8 @@ SpecGridLayout spec_grid_layout(int item_count) {
   const int k = std::clamp(item_count, 0, kMaxItems);
   for (int g = 0; g < 3 && k > g * kSpecGridColumns; ++g) {
     layout.grid_count = g + 1;
-    layout.columns[static_cast<std::size_t>(g)] = std::min(kSpecGridColumns, k - g * kSpecGridColumns);
+    layout.columns[static_cast<std::size_t>(g)] =
+        std::min(kSpecGridColumns, k - g * kSpecGridColumns);
   }
   return layout;
 }
@@ -157,9 +165,11 @@ void show_spec_table(SpecTableFields& window, const Workspace& ws, int item_coun
   window.content_count = clamp_count(ws.content_area_count);
   window.cognitive_count = clamp_count(ws.cognitive_level_count);
   for (int i = 1; i <= window.content_count; ++i)
-    window.content_names[static_cast<std::size_t>(i)] = ws.content_area_names[static_cast<std::size_t>(i)];
+    window.content_names[static_cast<std::size_t>(i)] =
+        ws.content_area_names[static_cast<std::size_t>(i)];
   for (int i = 1; i <= window.cognitive_count; ++i)
-    window.skill_names[static_cast<std::size_t>(i)] = ws.cognitive_level_names[static_cast<std::size_t>(i)];
+    window.skill_names[static_cast<std::size_t>(i)] =
+        ws.cognitive_level_names[static_cast<std::size_t>(i)];
   if (window.content_count == 0 && window.cognitive_count == 0) return;
   const int k = std::clamp(item_count, 0, kMaxItems);
   for (int i = 1; i <= k; ++i) {

@@ -35,7 +35,9 @@ struct SpecGridLayout {
 SpecGridLayout spec_grid_layout(int item_count);
 
 // Item number shown in row 0 of grid 1..3, column 0..33.
-inline int spec_grid_item(int grid, int column) { return (grid - 1) * kSpecGridColumns + column + 1; }
+inline int spec_grid_item(int grid, int column) {
+  return (grid - 1) * kSpecGridColumns + column + 1;
+}
 
 // "Save && Exit (OK)": names (defaults for empty fields) and every item's cells. Each
 // refused cell has its message and keeps the window open; valid cells are stored.

@@ -22,68 +22,101 @@ TEST(ReadEditorData, EachRefusalShowsItsMessagesAndFocusesTheField) {
   const std::string key_range =
       "All ANSWER KEY values should be single digit integers between 1 and ";
   const std::vector<Refusal> cases = {
-      {"cases not a number", [](auto& d, auto&) { d.editor.cases = "3x"; },
-       {"Number of Examinees must be an integer"}, "txt_cases"},
-      {"cases zero", [](auto& d, auto&) { d.editor.cases = "0"; },
-       {"Number of Examinees must be between 1 and 9999"}, "txt_cases"},
-      {"items not a number", [](auto& d, auto&) { d.editor.items = ""; },
-       {"Number of Items must be an integer"}, "txt_items"},
-      {"items 101", [](auto& d, auto&) { d.editor.items = "101"; },
-       {"Number of Items must be between 1 and 100"}, "txt_items"},
-      {"label not a number", [](auto& d, auto&) { d.editor.label_length = "three"; },
-       {"Length of Examinee ID Label must be an integer"}, "txt_label_length"},
-      {"label negative", [](auto& d, auto&) { d.editor.label_length = "-1"; },
-       {"Length of Examinee ID Label must be positive value"}, "txt_label_length"},
-      {"label plus items", [](auto& d, auto&) { d.editor.label_length = "102"; },
+      {"cases not a number",
+       [](auto& d, auto&) { d.editor.cases = "3x"; },
+       {"Number of Examinees must be an integer"},
+       "txt_cases"},
+      {"cases zero",
+       [](auto& d, auto&) { d.editor.cases = "0"; },
+       {"Number of Examinees must be between 1 and 9999"},
+       "txt_cases"},
+      {"items not a number",
+       [](auto& d, auto&) { d.editor.items = ""; },
+       {"Number of Items must be an integer"},
+       "txt_items"},
+      {"items 101",
+       [](auto& d, auto&) { d.editor.items = "101"; },
+       {"Number of Items must be between 1 and 100"},
+       "txt_items"},
+      {"label not a number",
+       [](auto& d, auto&) { d.editor.label_length = "three"; },
+       {"Length of Examinee ID Label must be an integer"},
+       "txt_label_length"},
+      {"label negative",
+       [](auto& d, auto&) { d.editor.label_length = "-1"; },
+       {"Length of Examinee ID Label must be positive value"},
+       "txt_label_length"},
+      {"label plus items",
+       [](auto& d, auto&) { d.editor.label_length = "102"; },
        {"Length of Examinee ID Label plus data must be less than 105 -- maximum label length "
         "here must be < 101"},
        "txt_label_length"},
-      {"nothing included", [](auto& d, auto&) { d.editor.include = "NNxN"; },
-       {"At least one item must be included in the analysis"}, "txt_include"},
-      {"option not a digit", [](auto& d, auto&) { d.editor.options = "44x4"; },
+      {"nothing included",
+       [](auto& d, auto&) { d.editor.include = "NNxN"; },
+       {"At least one item must be included in the analysis"},
+       "txt_include"},
+      {"option not a digit",
+       [](auto& d, auto&) { d.editor.options = "44x4"; },
        {"Check Item #3. All # OPTIONS values should be single digit integers between 1 and 8 "
         "(you may want to change the Maximum Number of Options in the Options Menu)"},
        "txt_options"},
-      {"option above max", [](auto& d, auto& w) { w.max_options = 5; d.editor.options = "4446"; },
+      {"option above max",
+       [](auto& d, auto& w) {
+         w.max_options = 5;
+         d.editor.options = "4446";
+       },
        {"Check Item #4. All # OPTIONS values should be single digit integers between 1 and 5 "
         "(you may want to change the Maximum Number of Options in the Options Menu)"},
        "txt_options"},
-      {"options line too short", [](auto& d, auto&) { d.editor.options = "444"; },
+      {"options line too short",
+       [](auto& d, auto&) { d.editor.options = "444"; },
        {"Check Item #4. All # OPTIONS values should be single digit integers between 1 and 8 "
         "(you may want to change the Maximum Number of Options in the Options Menu)"},
        "txt_options"},
-      {"key too short", [](auto& d, auto&) { d.editor.answer_key = "AB"; },
+      {"key too short",
+       [](auto& d, auto&) { d.editor.answer_key = "AB"; },
        {"Check Item #3. " + key_range +
         "8 (or the letter equivalents: A-E or A-H).  You can change the Maximum # Options to "
         "either 5 (default) or 8 in the Options Menu."},
        "txt_answer_key"},
-      {"key above max", [](auto& d, auto& w) { w.max_options = 5; d.editor.answer_key = "AGCD"; },
+      {"key above max",
+       [](auto& d, auto& w) {
+         w.max_options = 5;
+         d.editor.answer_key = "AGCD";
+       },
        {key_range +
             "5 (or the letter equivalents: A-E or A-H).  You can change the Maximum # Options to "
             "either 5 (default) or 8 in the Options Menu. Check Item #2. ",
         "Check Item #2. " + key_range +
             "5 (you may want to change the Maximum # Options in the Options Menu)"},
        "txt_answer_key"},
-      {"more lines", [](auto& d, auto&) { d.editor.data_lines.push_back(""); },
+      {"more lines",
+       [](auto& d, auto&) { d.editor.data_lines.push_back(""); },
        {"Number of Data Lines greater than Number of Examinees -- you might also check for "
         "blank lines at the end of the data."},
        "txt_cases"},
-      {"fewer lines", [](auto& d, auto&) { d.editor.data_lines.pop_back(); },
-       {"Number of Data Lines less than Number of Examinees"}, "txt_cases"},
-      {"blank second line", [](auto& d, auto&) { d.editor.data_lines[1] = " "; },
+      {"fewer lines",
+       [](auto& d, auto&) { d.editor.data_lines.pop_back(); },
+       {"Number of Data Lines less than Number of Examinees"},
+       "txt_cases"},
+      {"blank second line",
+       [](auto& d, auto&) { d.editor.data_lines[1] = " "; },
        {"You may have a blank line in your data, therefore JRV cannot run --- Check the case "
         "following case #1, S01"},
        "MemoData"},
       // The first line has no examinee before it: the message names case #0 and no label.
-      {"blank first line", [](auto& d, auto&) { d.editor.data_lines[0] = ""; },
+      {"blank first line",
+       [](auto& d, auto&) { d.editor.data_lines[0] = ""; },
        {"You may have a blank line in your data, therefore JRV cannot run --- Check the case "
         "following case #0, "},
        "MemoData"},
-      {"short line", [](auto& d, auto&) { d.editor.data_lines[2] = "S03AB"; },
+      {"short line",
+       [](auto& d, auto&) { d.editor.data_lines[2] = "S03AB"; },
        {"You may have a case that is missing data --- even for missing data you must enter "
         "something, perhaps a period (.) --- Check case #3, S03"},
        "MemoData"},
-      {"right-wrong with 4 options", [](auto&, auto& w) { w.right_wrong_mode = true; },
+      {"right-wrong with 4 options",
+       [](auto&, auto& w) { w.right_wrong_mode = true; },
        {"For Right-Wrong data, the number of options must be less than or equal to 2 (see Item "
         "#1, and maybe others)"},
        "txt_options"},
@@ -184,8 +217,8 @@ TEST(ReadEditorData, Limits) {
     int cases, items, label;
     bool ok;
   };
-  for (const Case c : {Case{9999, 10, 0, true}, Case{10000, 10, 0, false},
-                       Case{1, 100, 5, true}, Case{1, 101, 0, false}, Case{1, 100, 6, false}}) {
+  for (const Case c : {Case{9999, 10, 0, true}, Case{10000, 10, 0, false}, Case{1, 100, 5, true},
+                       Case{1, 101, 0, false}, Case{1, 100, 6, false}}) {
     SCOPED_TRACE(::testing::Message() << c.cases << " x " << c.items << " label " << c.label);
     EditorDocument doc;
     auto& f = doc.editor;

@@ -10,7 +10,8 @@ namespace {
 // The code of every byte for an item with `options` options, as one string of digits.
 std::string codes(int options) {
   std::string out;
-  for (int c = 0; c < 256; ++c) out.push_back(static_cast<char>('0' + normalise_response(static_cast<char>(c), options)));
+  for (int c = 0; c < 256; ++c)
+    out.push_back(static_cast<char>('0' + normalise_response(static_cast<char>(c), options)));
   return out;
 }
 
@@ -37,7 +38,8 @@ TEST(NormaliseResponse, TwoOptionItemsReadTrueAndFalse) {
   EXPECT_EQ(normalise_response('0', 4), 0);
   // Only "T", "F" and "0" differ from the other items.
   std::string two = codes(2), four = codes(4);
-  for (char c : {'T', 't', 'F', 'f', '0'}) two[static_cast<unsigned char>(c)] = four[static_cast<unsigned char>(c)] = '-';
+  for (char c : {'T', 't', 'F', 'f', '0'})
+    two[static_cast<unsigned char>(c)] = four[static_cast<unsigned char>(c)] = '-';
   EXPECT_EQ(two, four);
 }
 

@@ -62,7 +62,8 @@ TEST(FieldChecks, ItemsFieldMessagesAndTableOfSpecifications) {
   EXPECT_FALSE(c.spec_table_enabled);
 
   c = items_changed("", "0");
-  EXPECT_EQ(c.check.messages, std::vector<std::string>{"Number of Items must be between 1 and 100"});
+  EXPECT_EQ(c.check.messages,
+            std::vector<std::string>{"Number of Items must be between 1 and 100"});
 
   c = items_changed("10", "40");
   EXPECT_FALSE(c.check.failed);
