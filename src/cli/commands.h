@@ -5,10 +5,21 @@
 #include <string>
 #include <vector>
 
+namespace jrv {
+struct EditorDocument;
+struct Workspace;
+}  // namespace jrv
+
 namespace jrv::cli {
 
 using Args = std::vector<std::string>;
 
 int analyze(const Args& args);
+int generate(const Args& args);
+int example(const Args& args);
+
+// "Save JRV File" of a document filled by a command; a refusal's messages go to stderr.
+// Returns the exit status.
+int save_document(const std::string& path, const EditorDocument& doc, const Workspace& ws);
 
 }  // namespace jrv::cli

@@ -16,6 +16,10 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"analyze", jrv::cli::analyze, "analyze INPUT.jrv [-o RESULTS.txt] [--save LIST] [options]"},
+    {"generate", jrv::cli::generate,
+     "generate [--cases N] [--items n] [--seed S] [--options 2|3|4|5|mix] [--difficulty LEVEL] "
+     "[--letters] -o OUT.jrv"},
+    {"example", jrv::cli::example, "example NAME -o OUT.jrv"},
 };
 
 int usage() {
