@@ -35,6 +35,9 @@ struct ItemSpec {
   bool operator==(const ItemSpec&) const = default;
 };
 
+// The coding the data editor's lines were last converted to.
+enum class DataCoding { original, right_wrong, letters, numbers };
+
 struct TestStatistics {
   double mean_score = 0, variance_score = 0, sd_score = 0, min_score = 0, max_score = 0,
          median_score = 0, skewness = 0, kurtosis = 0;
@@ -120,12 +123,17 @@ struct Workspace {
 
   // Data coding and the saved copies used to convert back.
   bool right_wrong_mode = false;
+  DataCoding data_coding = DataCoding::original;  // the Convert menu's heading when not right-wrong
   bool originals_saved = false;
   std::string original_key;
   std::vector<std::string> original_lines;
   Table1<std::int32_t> saved_key_values = Table1<std::int32_t>(kMaxItems, 0);
   Table1<std::int32_t> saved_option_values = Table1<std::int32_t>(kMaxItems, 0);
   Table1<ResponseRow> saved_responses;
+  // What the right-wrong conversion replaced, so that converting back restores it exactly.
+  Table1<AnswerSlots> saved_correct_answers = Table1<AnswerSlots>(kMaxItems, AnswerSlots{});
+  std::vector<std::string> saved_lines;
+  std::string saved_key_text, saved_options_text;
 
   // Output switches with their start values.
   bool save_exm = true, save_itm = true, save_opt = true, save_rpt = false;
