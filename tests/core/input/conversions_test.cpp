@@ -33,7 +33,7 @@ TEST(Conversion, RightWrongAndBackRestoresTheTypedLinesExactly) {
   EXPECT_TRUE(t.ws.right_wrong_mode);
   // Item 3: responses 3 and 4 are right; item 4 (key 9): everyone is right.
   EXPECT_EQ(t.doc.editor.data_lines,
-            (std::vector<std::string>{"Ann 1111", "Bob 1011", "Cy  0011"}));
+            (std::vector<std::string>{"Ann 1111", "Bob 1011", "Cy  0001"}));
   EXPECT_EQ(t.doc.editor.answer_key, "1111");
   EXPECT_EQ(t.doc.editor.options, "2222");
   EXPECT_EQ(t.ws.key_values[1], 1);
