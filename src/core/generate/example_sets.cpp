@@ -9,7 +9,9 @@
 #include "core/generate/random_numbers.h"
 #include "core/generate/sample_data.h"
 #include "core/input/alternative_answers.h"
+#include "core/input/conversions.h"
 #include "core/input/editor_check.h"
+#include "core/input/new_test.h"
 #include "core/input/spec_table.h"
 #include "core/settings/grade_window.h"
 #include "core/settings/option_dialogs.h"
@@ -38,22 +40,15 @@ void merge(CheckResult& into, const CheckResult& from) {
   into.failed = into.failed || from.failed;
 }
 
-// What an example replaces: a new, unsaved test without partial credit, in its own coding,
-// with no alternatives or table of specifications left from the test before.
+// What an example replaces: a new, unsaved test in its own coding, without partial credit,
+// alternatives or a table of specifications left from the test before.
 void start_new_test(EditorDocument& doc, Workspace& ws) {
+  new_test(doc, ws);
   doc.example_loading = true;
   doc.input_opened = false;
   doc.input_path.clear();
-  doc.partial_credit = PartialCreditFields{};
-  ws.pc_enabled = false;
-  ws.pc_points = 0;
-  ws.mc_points = 1.0;
-  ws.right_wrong_mode = false;
-  ws.originals_saved = false;
-  doc.alternatives = AltAnswerGrid{};
-  ws.alt_item_count = 0;
-  ws.alt_answer_text.assign(kMaxItems, AnswerTexts{});
-  reset_spec_table(doc.spec_table, ws);
+  if (ws.right_wrong_mode) toggle_right_wrong(ws);
+  ws.data_coding = DataCoding::original;
 }
 
 struct TestText {
@@ -273,7 +268,7 @@ CheckResult load_biserial(EditorDocument& doc, Workspace& ws) {
     ws.saved_option_values[i] = ws.option_values[i];
   }
   ws.saved_responses = ws.responses;
-  ws.right_wrong_mode = true;
+  toggle_right_wrong(ws);
   return result;
 }
 
