@@ -17,6 +17,9 @@ using Args = std::vector<std::string>;
 int analyze(const Args& args);
 int generate(const Args& args);
 int example(const Args& args);
+int import(const Args& args);
+int convert(const Args& args);
+int export_data(const Args& args);
 
 // "Save JRV File" of a document filled by a command; a refusal's messages go to stderr.
 // Returns the exit status.
