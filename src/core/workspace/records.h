@@ -57,6 +57,7 @@ struct ItemRecord {
   double adj_point_biserial = 0;  // 9.0 when everyone is correct
   double sem_if_deleted = 0;
   double adj_biserial = 0;
+  bool problem = false;  // marked as a potential problem item by the last run
 
   bool operator==(const ItemRecord&) const = default;
 };

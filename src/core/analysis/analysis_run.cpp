@@ -1,0 +1,54 @@
+#include "core/analysis/analysis_run.h"
+
+#include "core/analysis/item_statistics.h"
+#include "core/analysis/options_counts.h"
+#include "core/analysis/report_texts.h"
+#include "core/analysis/scoring.h"
+#include "core/analysis/sorting.h"
+#include "core/analysis/test_statistics.h"
+#include "core/text/convert.h"
+#include "core/workspace/identity.h"
+
+namespace jrv {
+
+namespace {
+
+// A group box left holding a non-number (by Cancel) counts as the start value for the run.
+double group_percent_for_run(const std::string& text) {
+  return parse_double(text).value_or(27.0);
+}
+
+}  // namespace
+
+void compute_analysis(Workspace& ws, double upper_fraction, double lower_fraction) {
+  int included = 0;
+  for (int j = 1; j <= std::min(ws.num_items, kMaxItems); ++j)
+    included += ws.include_flags[static_cast<std::size_t>(j)] != 0;
+  ws.included_count = included;
+
+  sort_cases_by_input_order(ws);
+  sort_items(ws, ItemSort::item_number);
+
+  score_examinees(ws);
+  compute_score_distribution(ws);
+  form_groups(ws, upper_fraction, lower_fraction);
+  const ItemPassValues pass = compute_item_statistics(ws);
+  compute_kr20(ws);
+  compute_item_deleted_statistics(ws, pass);
+  compute_reliability_and_bands(ws);
+  mark_problem_items(ws);
+  count_options(ws);
+}
+
+void run_analysis(Workspace& ws, const EditorDocument& doc) {
+  ws.reports.banner_lines = identification_lines();
+  ws.reports.quick_examinee.clear();
+  ws.reports.quick_items.clear();
+  ws.reports.full_results.clear();
+  compute_analysis(ws, group_percent_for_run(doc.groups.top) / 100.0,
+                   group_percent_for_run(doc.groups.bottom) / 100.0);
+  write_report_texts(ws, doc);
+  ws.analysed = true;
+}
+
+}  // namespace jrv

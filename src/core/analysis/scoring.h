@@ -1,0 +1,31 @@
+#pragma once
+// Scoring: raw scores, percentages, partial-credit totals, split-half part scores and
+// letter grades of every examinee, from the response matrix.
+
+#include <array>
+#include <cstdint>
+
+#include "core/workspace/workspace.h"
+
+namespace jrv {
+
+// Per item number, the response codes 0..9 that count as correct, as bits (bit c for code
+// c); 0 for an excluded item, every code for a key of 9.
+class CorrectCodes {
+ public:
+  explicit CorrectCodes(const Workspace& ws);
+  bool correct(std::size_t item, std::uint8_t code) const {
+    return code < 10 && ((mask_[item] >> code) & 1u) != 0;
+  }
+  bool included(std::size_t item) const { return included_[item]; }
+
+ private:
+  std::array<std::uint16_t, kMaxItems + 1> mask_{};  // by item number, index 0 unused
+  std::array<bool, kMaxItems + 1> included_{};
+};
+
+// Zeroes every computed field of examinees 1..N and the grade counts, then scores and
+// grades each examinee. Reads the examinee table in any order (responses by case_number).
+void score_examinees(Workspace& ws);
+
+}  // namespace jrv
