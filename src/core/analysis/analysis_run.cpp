@@ -6,19 +6,10 @@
 #include "core/analysis/scoring.h"
 #include "core/analysis/sorting.h"
 #include "core/analysis/test_statistics.h"
-#include "core/text/convert.h"
+#include "core/settings/option_dialogs.h"
 #include "core/workspace/identity.h"
 
 namespace jrv {
-
-namespace {
-
-// A group box left holding a non-number (by Cancel) counts as the start value for the run.
-double group_percent_for_run(const std::string& text) {
-  return parse_double(text).value_or(27.0);
-}
-
-}  // namespace
 
 void compute_analysis(Workspace& ws, double upper_fraction, double lower_fraction) {
   int included = 0;
@@ -45,8 +36,8 @@ void run_analysis(Workspace& ws, const EditorDocument& doc) {
   ws.reports.quick_examinee.clear();
   ws.reports.quick_items.clear();
   ws.reports.full_results.clear();
-  compute_analysis(ws, group_percent_for_run(doc.groups.top) / 100.0,
-                   group_percent_for_run(doc.groups.bottom) / 100.0);
+  const GroupPercents groups = group_percents_for_run(doc.groups);
+  compute_analysis(ws, groups.upper / 100.0, groups.lower / 100.0);
   write_report_texts(ws, doc);
   ws.analysed = true;
 }
