@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
+#include "core/analysis/analysis_run.h"
 #include "core/input/editor_check.h"
 #include "core/text/format.h"
 
@@ -52,16 +54,47 @@ std::vector<std::string> right_wrong(const Workspace& ws) {
   return rows;
 }
 
-TEST(Examples, EveryExampleLoadsAndPassesTheCheck) {
+bool has_bad_number(const std::vector<std::string>& lines) {
+  for (const auto& l : lines)
+    if (l.find("nan") != std::string::npos || l.find("inf") != std::string::npos) return true;
+  return false;
+}
+
+TEST(Examples, EveryExampleLoadsChecksAndAnalyses) {
   for (const ExampleSet set : kAll) {
-    const Loaded l = load_and_check(set);
+    Loaded l = load_and_check(set);
     EXPECT_EQ(example_by_name(example_name(set)), set);
     EXPECT_EQ(l.doc.editor.data_lines.size(), static_cast<std::size_t>(l.ws.num_cases));
     EXPECT_LE(l.doc.editor.title.size(), 70u) << l.doc.editor.title;
     EXPECT_LE(l.doc.editor.comments.size(), 70u) << l.doc.editor.comments;
     EXPECT_FALSE(l.doc.example_loading);
+    run_analysis(l.ws, l.doc);
+    const TestStatistics& s = l.ws.stats;
+    for (const double v : {s.mean_score, s.sd_score, s.kr20, s.kr21, s.sem_kr20})
+      EXPECT_TRUE(std::isfinite(v)) << example_name(set);
+    EXPECT_GT(s.sd_score, 0.0) << example_name(set);
+    EXPECT_FALSE(has_bad_number(l.ws.reports.quick_examinee)) << example_name(set);
+    EXPECT_FALSE(has_bad_number(l.ws.reports.quick_items)) << example_name(set);
+    EXPECT_FALSE(has_bad_number(l.ws.reports.full_results)) << example_name(set);
   }
   EXPECT_FALSE(example_by_name("sample4"));
+}
+
+TEST(Examples, SampleSetsCarryTheStatisticsOfTheirOwnAnalysis) {
+  for (const ExampleSet set : {ExampleSet::sample1, ExampleSet::sample2, ExampleSet::sample3}) {
+    Loaded l = load_and_check(set);
+    run_analysis(l.ws, l.doc);
+    const TestStatistics& s = l.ws.stats;
+    const std::string name = "Sample Data Set #" + std::string(example_name(set).substr(6));
+    const std::string title = name + " (N=" + int_str(l.ws.num_cases) +
+                              ", Mean=" + fixed(s.mean_score, 3) + ", SD=" + fixed(s.sd_score, 3) +
+                              ", KR21=" + fixed(s.kr21, 3) + ")";
+    const std::string comments = "Min=" + fixed(s.min_score, 3) + " Max=" + fixed(s.max_score, 3) +
+                                 " Median=" + fixed(s.median_score, 3) +
+                                 " KR20=" + fixed(s.kr20, 3) + " SEM=" + fixed(s.sem_kr20, 3);
+    EXPECT_EQ(l.doc.editor.title, title);
+    EXPECT_EQ(l.doc.editor.comments, comments);
+  }
 }
 
 TEST(Examples, FiveCodingsDecodeToOneRightWrongPattern) {
