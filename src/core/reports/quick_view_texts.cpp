@@ -1,5 +1,6 @@
 #include "core/reports/quick_view_texts.h"
 
+#include "core/input/input_file_writer.h"
 #include "core/text/format.h"
 
 namespace jrv {
@@ -85,6 +86,13 @@ std::filesystem::path quick_view_input_copy_path(const std::filesystem::path& sa
   auto p = saved;
   p.replace_extension(".jrv");
   return p;
+}
+
+bool save_quick_view(const std::filesystem::path& path, const Workspace& ws,
+                     const EditorDocument& doc, ViewerContent content, const Lines& viewer) {
+  write_lines(path, quick_view_save_lines(ws, content, viewer));
+  return save_input_file(quick_view_input_copy_path(path), doc, ws, InputSave::automatic_copy)
+      .written;
 }
 
 }  // namespace jrv

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/input/editor_document.h"
 #include "core/text/text_file.h"
 #include "core/workspace/workspace.h"
 
@@ -26,5 +27,11 @@ Lines quick_view_save_lines(const Workspace& ws, ViewerContent content, const Li
 
 // Where the input-file copy of a saved view goes: the same name with ".jrv".
 std::filesystem::path quick_view_input_copy_path(const std::filesystem::path& saved);
+
+// "Save" of the viewer: writes the file, then the input file under the same name with
+// ".jrv" (only while auto_save_input is on). Returns whether that copy was written.
+// Throws FileError; a refused copy leaves the saved view in place.
+bool save_quick_view(const std::filesystem::path& path, const Workspace& ws,
+                     const EditorDocument& doc, ViewerContent content, const Lines& viewer);
 
 }  // namespace jrv

@@ -78,3 +78,34 @@ TEST(QuickView, ProposedNamesAndInputCopy) {
 
 }  // namespace
 }  // namespace jrv
+
+namespace jrv {
+namespace {
+
+TEST(QuickView, SaveWritesTheInputCopyOnlyWhileAutomaticCopiesAreOn) {
+  Workspace ws = analysed();
+  EditorDocument doc;
+  doc.editor.title = "Quiz 3";
+  doc.editor.cases = "1";
+  doc.editor.items = "2";
+  doc.editor.label_length = "1";
+  doc.editor.answer_key = "12";
+  doc.editor.data_lines = {"A12"};
+  const auto dir = std::filesystem::temp_directory_path() / "jrv_quick_view_save";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  const Lines view = quick_view_item_lines(ws);
+
+  EXPECT_TRUE(save_quick_view(dir / "QuickE.txt", ws, doc, ViewerContent::item_analysis, view));
+  EXPECT_EQ(read_lines(dir / "QuickE.txt"),
+            quick_view_save_lines(ws, ViewerContent::item_analysis, view));
+  EXPECT_EQ(read_lines(dir / "QuickE.jrv").at(1), "Title         = Quiz 3");
+
+  ws.auto_save_input = false;
+  EXPECT_FALSE(save_quick_view(dir / "Other.txt", ws, doc, ViewerContent::item_analysis, view));
+  EXPECT_TRUE(std::filesystem::exists(dir / "Other.txt"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "Other.jrv"));
+}
+
+}  // namespace
+}  // namespace jrv
