@@ -29,7 +29,10 @@ Lines comma_lines(const Workspace& ws, Value value_of) {
   const int k = item_count(ws);
   Lines out{item_column_header(k)};
   std::string key = "Answer Key          ";
-  for (int j = 1; j <= k; ++j) key += "," + int_str(value_of(j, -1));
+  for (int j = 1; j <= k; ++j) {
+    key += ',';
+    key += int_str(value_of(j, -1));
+  }
   out.push_back(std::move(key));
   const auto labels = labels_by_position(ws);
   for (std::size_t i = 1; i <= labels.size() && i <= ws.responses.size(); ++i) {
@@ -54,7 +57,10 @@ std::string proposed(std::string_view map_name, std::string_view suffix,
 
 std::string item_column_header(int num_items) {
   std::string s = "Examinee";
-  for (int j = 1; j <= num_items; ++j) s += (j <= 9 ? ",Item0" : ",Item") + int_str(j);
+  for (int j = 1; j <= num_items; ++j) {
+    s += j <= 9 ? ",Item0" : ",Item";
+    s += int_str(j);
+  }
   return s;
 }
 

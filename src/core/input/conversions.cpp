@@ -15,7 +15,9 @@ int item_count(const Workspace& ws) {
 }
 
 std::string two_digits(int v) {
-  return (v >= 0 && v < 10 ? "0" : "") + int_str(v);
+  std::string s = int_str(v);
+  if (v >= 0 && v < 10) s.insert(s.begin(), '0');
+  return s;
 }
 
 const char* heading_of(DataCoding c) {

@@ -55,8 +55,9 @@ Lines right_wrong_data_lines(const Workspace& ws) {
 Lines alt_data_lines(const Workspace& ws, const EditorDocument& doc) {
   const int k = std::clamp(ws.num_items, 0, kMaxItems);
   Lines out;
-  out.push_back((k < 100 ? "0" : "") + int_str(k) + " " + ws.missing_symbol + " x " +
-                int_str(ws.label_length));
+  std::string counts = int_str(k);
+  if (k < 100) counts.insert(counts.begin(), '0');
+  out.push_back(counts + " " + ws.missing_symbol + " x " + int_str(ws.label_length));
   out.push_back(ws.answer_key_typed);
   out.push_back(ws.option_counts);
   std::string include;
@@ -78,9 +79,10 @@ Lines alt_exception_lines(const EditorDocument& doc) {
   Lines out{std::string(kAltExceptionsHead)};
   for (const auto& row : doc.alternatives.rows) {
     const int item = parse_int(row[0]).value_or(0);
-    std::string line = item < 10    ? " 0" + int_str(item)
-                       : item < 100 ? " " + int_str(item)
-                                    : int_str(item);
+    // Three columns: " 07", " 42", "100".
+    std::string line = int_str(item);
+    if (item < 10) line.insert(line.begin(), '0');
+    if (item < 100) line.insert(line.begin(), ' ');
     line += "  ";
     auto cell = [](const std::string& text) {
       const auto v = parse_int(text);
@@ -88,7 +90,10 @@ Lines alt_exception_lines(const EditorDocument& doc) {
     };
     if (!trim(row[2]).empty()) line += cell(row[2]);
     for (std::size_t c = 3; c <= 10; ++c)
-      if (!trim(row[c]).empty()) line += " " + cell(row[c]);
+      if (!trim(row[c]).empty()) {
+        line += ' ';
+        line += cell(row[c]);
+      }
     out.push_back(std::move(line));
   }
   return out;
