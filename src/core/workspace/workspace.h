@@ -64,6 +64,8 @@ struct ReportTexts {
   std::vector<std::string> quick_items;     // memo_items
   std::vector<std::string> full_results;    // results_box
   std::array<std::string, 3> banner_lines{};
+  // What the run would have shown in message boxes (e.g. an impossible prophecy).
+  std::vector<std::string> messages;
   bool operator==(const ReportTexts&) const = default;
 };
 

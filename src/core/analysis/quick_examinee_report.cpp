@@ -1,0 +1,199 @@
+#include "core/analysis/quick_examinee_report.h"
+
+#include "core/analysis/report_lines.h"
+#include "core/settings/grade_lookup.h"
+#include "core/text/format.h"
+
+namespace jrv {
+
+namespace {
+
+bool letters(const Workspace& ws) {
+  return ws.options.band_units == BandUnits::letters;
+}
+
+std::size_t label_width(const Workspace& ws) {
+  return ws.options.hide_labels ? 9 : static_cast<std::size_t>(std::max(ws.label_length, 0));
+}
+
+void add_headings(Lines& out, const Workspace& ws) {
+  const std::string pad(label_width(ws), ' ');
+  const bool pc = ws.pc_enabled;
+  const bool with_pc_points = ws.pc_points > 0;
+  const BandUnits units = ws.options.band_units;
+
+  if (pc) {
+    if (with_pc_points)
+      out.push_back(
+          pad + (letters(ws) ? "       Both MC & PC Items          for Multiple Choice Items ONLY "
+                             : "       Both MC & PC Items            for MC items ONLY    "));
+    else
+      out.push_back(pad + (letters(ws)
+                               ? "      Both MC & XC           for Multiple Choice Items ONLY "
+                               : "      Both MC & XC           for MC items ONLY    "));
+    out.push_back(pad + (letters(ws)
+                             ? " ^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^   ^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^"
+                             : " ^^^^^^^^^^^^^^^^^^^^^^^^^^^^^^   ^^^^^^^^^^^^^^^^^^^^^^^ "));
+  }
+
+  std::string head1;
+  if (pc)
+    head1 = with_pc_points ? "   MC  Part Total          Ltr" : "   MC       Total          Ltr";
+  else
+    head1 = " Total          Ltr";
+  head1 += letters(ws) ? "   ~68% C.I.    ~68% C.I.   ~68% C.I. " : "    ~68% C.I.     ~95% C.I. ";
+  out.push_back(pad + head1);
+
+  std::string id = "ID";
+  if (ws.options.hide_labels)
+    id += repeat(' ', 7);
+  else if (ws.label_length >= 3)
+    id += repeat(' ', static_cast<std::size_t>(ws.label_length - 2));
+  std::string cols;
+  if (pc) cols = with_pc_points ? " Items Cred" : " Items  XC ";
+  cols += " Score Percent Grade";
+  switch (units) {
+    case BandUnits::raw:
+      cols += "  (Raw Score)   (Raw Score)";
+      break;
+    case BandUnits::percent:
+      cols += "   (Percents)    (Percents)";
+      break;
+    case BandUnits::letters:
+      cols += " (Raw Score)   (Percents)  (Letters)";
+      break;
+  }
+  out.push_back(id + cols);
+
+  std::string rule = ws.options.hide_labels
+                         ? repeat('-', 9)
+                         : repeat('-', static_cast<std::size_t>(std::max(ws.label_length, 0)));
+  if (pc) rule += " ----- ----";
+  rule += letters(ws) ? " ----- ------- ----- ------------ ------------ ---------"
+                      : " ----- ------- ----- ------------- -------------";
+  out.push_back(rule);
+}
+
+// One confidence band, e.g. "  ( 3.2-  6.8) " (raw and percent) or " ( 3.2-  6.8)" (letters).
+std::string band(double low, double high, bool letter_layout) {
+  std::string open;
+  if (0 <= low && low < 9.99)
+    open = " ( ";
+  else if ((9.99 <= low && low < 99.99) || (-9.99 <= low && low < 0))
+    open = " (";
+  else
+    open = "(";
+  std::string high_pad;
+  if (high < 9.99)
+    high_pad = "  ";
+  else if (high < (letter_layout ? 100.0 : 99.99))
+    high_pad = " ";
+  if (!letter_layout) open = " " + open;
+  return open + fixed(low, 1) + "-" + high_pad + fixed(high, 1) + (letter_layout ? ")" : ") ");
+}
+
+std::string score_columns(const Workspace& ws, const Case_Record& c) {
+  std::string s = right(c.raw_score, 5);
+  const bool graded = ws.grade_scale.grade_category_count > 0;
+  if (!ws.pc_enabled) {
+    const double p = c.percent_score;
+    s += repeat(' ', p < 10 ? 4 : p <= 99.99 ? 3 : 2) + fixed(p, 2) + "% ";
+    s += graded ? " " + (c.grade.empty() ? std::string(4, ' ') : c.grade) : repeat(' ', 5);
+  } else {
+    s += right(c.pc_score, 5);
+    const double t = c.total_score;
+    s += repeat(' ', t < 10 ? 4 : t < 100 ? 3 : 2) + fixed(t, 1);
+    const double p = c.total_percent;
+    s += repeat(' ', p < 10 ? 3 : p <= 99.99 ? 2 : 1) + fixed(p, 2) + "% ";
+    s += graded ? " " + (c.total_grade.empty() ? std::string(4, ' ') : c.total_grade)
+                : repeat(' ', 5);
+  }
+  return s;
+}
+
+std::string band_columns(const Workspace& ws, const Case_Record& c) {
+  switch (ws.options.band_units) {
+    case BandUnits::raw:
+      return band(c.band68_low_raw, c.band68_high_raw, false) +
+             band(c.band95_low_raw, c.band95_high_raw, false);
+    case BandUnits::percent:
+      return band(c.band68_low_pct, c.band68_high_pct, false) +
+             band(c.band95_low_pct, c.band95_high_pct, false);
+    case BandUnits::letters:
+      break;
+  }
+  return band(c.band68_low_raw, c.band68_high_raw, true) +
+         band(c.band68_low_pct, c.band68_high_pct, true) + "  (" + c.band68_low_letter + ", " +
+         c.band68_high_letter + ")";
+}
+
+void add_summary(Lines& out, const Workspace& ws, const GradeWindowFields& grades) {
+  const auto& st = ws.stats;
+  const std::string equals = repeat('=', 74);
+  out.push_back(equals);
+  switch (ws.options.examinee_sort) {
+    case ExamineeSort::none:
+      out.emplace_back("These results have not been sorted (see data editor)");
+      break;
+    case ExamineeSort::by_label:
+      out.emplace_back("These results have been sorted by examinee ID label");
+      break;
+    case ExamineeSort::by_score:
+      out.emplace_back("These results have been sorted by score");
+      break;
+  }
+  if (ws.grade_scale.grade_category_count > 0) {
+    out.push_back(equals);
+    const auto scale = grade_summary_lines(ws.grade_scale, grades);
+    for (std::size_t i = 0; i < scale.size(); ++i)
+      out.push_back((i == 0 ? "Grading Scale:  " : repeat(' ', 16)) + scale[i]);
+  }
+  out.push_back(equals);
+  out.emplace_back();
+  out.push_back("Number of Examinees = " + int_str(ws.num_cases));
+
+  const int k = ws.included_count;
+  std::string possible = "Total Possible Score= ";
+  if (!ws.pc_enabled)
+    possible += int_str(k);
+  else
+    possible += fixed(st.total_possible, 1) + " (" + int_str(k) + "*" + general(ws.mc_points) +
+                " MC + " + int_str(ws.pc_points) + (ws.pc_points > 0 ? " PC)" : " XC)");
+  out.push_back(possible);
+
+  const bool pc = ws.pc_enabled;
+  const double base = pc ? st.total_possible : static_cast<double>(k);
+  auto with_percent = [&](const char* caption, double v) {
+    out.push_back(caption + fixed(v, 3) + " = " + fixed(ratio(v, base) * 100, 1) + "%");
+  };
+  with_percent("Minimum Score       = ", pc ? st.min_total : st.min_score);
+  with_percent("Maximum Score       = ", pc ? st.max_total : st.max_score);
+  with_percent("Median Score        = ", pc ? st.median_total : st.median_score);
+  with_percent("Mean Score          = ", pc ? st.mean_total : st.mean_score);
+  out.push_back("Standard Deviation  = " + fixed(pc ? st.sd_total : st.sd_score, 3));
+  out.push_back("Variance            = " + fixed(pc ? st.variance_total : st.variance_score, 3));
+  out.push_back("Skewness            = " + fixed(pc ? st.skewness_total : st.skewness, 3));
+  out.push_back("Kurtosis            = " + fixed(pc ? st.kurtosis_total : st.kurtosis, 3));
+}
+
+}  // namespace
+
+std::string listing_label(const Workspace& ws, const Case_Record& c, int position) {
+  if (!ws.options.hide_labels) return left(c.label, label_width(ws));
+  const char* prefix = position < 10 ? "Case 00" : position < 100 ? "Case 0" : "Case ";
+  return prefix + int_str(position) + " ";
+}
+
+Lines quick_examinee_lines(const Workspace& ws, const GradeWindowFields& grades) {
+  Lines out;
+  out.reserve(static_cast<std::size_t>(ws.num_cases) + 32);
+  add_headings(out, ws);
+  for (int i = 1; i <= ws.num_cases; ++i) {
+    const auto& c = ws.cases[static_cast<std::size_t>(i)];
+    out.push_back(listing_label(ws, c, i) + score_columns(ws, c) + band_columns(ws, c));
+  }
+  add_summary(out, ws, grades);
+  return out;
+}
+
+}  // namespace jrv
