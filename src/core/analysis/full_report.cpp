@@ -232,8 +232,8 @@ void add_prophecy(Lines& out, const Workspace& ws, std::vector<std::string>& mes
     return;
   }
   const int n = ws.included_count;
-  auto sentences = [&](const char* level, double desired) {
-    const double factor = desired * (1 - r) / ((1 - desired) * r);
+  auto sentences = [&](const char* level, double desired, double complement) {
+    const double factor = desired * (1 - r) / (complement * r);
     const auto items = round_half_even(n * factor);
     out.push_back(std::string("To obtain a KR-20 Reliability of ") + level + ", the test must be " +
                   fixed(factor, 2) + (factor > 1 ? " times longer," : " times as long,"));
@@ -241,8 +241,8 @@ void add_prophecy(Lines& out, const Workspace& ws, std::vector<std::string>& mes
                   " items of similar quality to those in the test now.");
     out.emplace_back();
   };
-  sentences(".80", 0.8);
-  sentences(".90", 0.9);
+  sentences(".80", 0.8, 0.2);
+  sentences(".90", 0.9, 0.1);
 }
 
 std::string biserial_column(double biserial, double point_biserial) {
