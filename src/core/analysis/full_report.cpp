@@ -5,10 +5,12 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/analysis/normal_deviate.h"
 #include "core/analysis/options_report.h"
 #include "core/analysis/report_lines.h"
 #include "core/analysis/sorting.h"
 #include "core/analysis/spec_report.h"
+#include "core/settings/spearman_brown.h"
 #include "core/text/format.h"
 
 namespace jrv {
@@ -16,25 +18,6 @@ namespace jrv {
 namespace {
 
 constexpr const char* kProphecyImpossible = "Spearman-Brown Prophecy cannot be calculated";
-
-// Interim normal deviate of a percentile rank until the shared one is available.
-double normalized_score(double percentile_rank, double z) {
-  const double target = percentile_rank / 100;
-  auto lower = [](double x) { return 0.5 * std::erfc(-x / std::sqrt(2.0)); };
-  double zn = 0, p = 0.5;
-  if (z > 0) {
-    while (target > p && zn < 10) {
-      zn += 0.01;
-      p = lower(zn);
-    }
-    return zn - 0.01;
-  }
-  while (target < p && zn > -10) {
-    zn -= 0.01;
-    p = lower(zn);
-  }
-  return zn + 0.01;
-}
 
 double score_of(const Workspace& ws, const Case_Record& c) {
   return ws.pc_enabled ? c.total_score : static_cast<double>(c.raw_score);
@@ -221,28 +204,29 @@ void add_extremes(Lines& out, const Workspace& ws) {
   out.emplace_back();
 }
 
-// With KR-20 at or below zero no test length reaches .80 or .90: the prophecy is replaced
-// by the message (a negative factor would ask for a negative number of items).
+// Where no test length reaches the reliability (KR-20 zero or negative, or already 1) the
+// prophecy is replaced by the message instead of a division by zero or a negative length.
 void add_prophecy(Lines& out, const Workspace& ws, std::vector<std::string>& messages) {
   const double r = ws.stats.kr20;
-  if (!(r * 0.2 > 0) || !(r * 0.1 > 0)) {
+  const int n = ws.included_count;
+  const auto p80 = spearman_brown_prophecy(r, n, 0.8);
+  const auto p90 = spearman_brown_prophecy(r, n, 0.9);
+  if (!p80 || !p90) {
     messages.emplace_back(kProphecyImpossible);
     out.emplace_back(kProphecyImpossible);
     out.emplace_back();
     return;
   }
-  const int n = ws.included_count;
-  auto sentences = [&](const char* level, double desired, double complement) {
-    const double factor = desired * (1 - r) / (complement * r);
-    const auto items = round_half_even(n * factor);
+  auto sentences = [&](const char* level, const Prophecy& p) {
     out.push_back(std::string("To obtain a KR-20 Reliability of ") + level + ", the test must be " +
-                  fixed(factor, 2) + (factor > 1 ? " times longer," : " times as long,"));
-    out.push_back("  for a total of " + int_str(items) +
+                  fixed(p.length_factor, 2) +
+                  (p.length_factor > 1 ? " times longer," : " times as long,"));
+    out.push_back("  for a total of " + int_str(p.total) +
                   " items of similar quality to those in the test now.");
     out.emplace_back();
   };
-  sentences(".80", 0.8, 0.2);
-  sentences(".90", 0.9, 0.1);
+  sentences(".80", *p80);
+  sentences(".90", *p90);
 }
 
 std::string biserial_column(double biserial, double point_biserial) {

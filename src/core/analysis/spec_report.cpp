@@ -1,74 +1,37 @@
 #include "core/analysis/spec_report.h"
 
 #include "core/analysis/report_lines.h"
+#include "core/analysis/spec_groups.h"
 #include "core/text/format.h"
 
 namespace jrv {
 
 namespace {
 
-struct Group {
-  int count = 0;
-  double difficulty_sum = 0;
-  std::string items;  // "1,4,7,12"
-
-  void add(const ItemRecord& it) {
-    if (count++ > 0) items += ",";
-    items += int_str(it.item_number);
-    difficulty_sum += it.difficulty;
-  }
-  std::string average() const { return fixed(ratio(difficulty_sum, count), 3); }
-};
-
-struct Groups {
-  std::vector<Group> areas, levels;
-  std::vector<std::vector<Group>> cells;  // [area][level]
-};
-
-Groups group_items(const Workspace& ws) {
-  const int na = ws.content_area_count;
-  const int nl = ws.cognitive_level_count;
-  Groups g;
-  g.areas.resize(static_cast<std::size_t>(na) + 1);
-  g.levels.resize(static_cast<std::size_t>(nl) + 1);
-  g.cells.assign(static_cast<std::size_t>(na) + 1,
-                 std::vector<Group>(static_cast<std::size_t>(nl) + 1));
-  // Item-number order is what the lists show; the item table is in that order here.
-  for (int j = 1; j <= ws.num_items; ++j) {
-    const auto& it = ws.items[static_cast<std::size_t>(j)];
-    if (it.include_flag <= 0) continue;
-    const auto& spec = ws.item_specs[static_cast<std::size_t>(it.item_number)];
-    const int a = spec.content_area, l = spec.cognitive_level;
-    const bool in_area = a >= 1 && a <= na;
-    const bool in_level = l >= 1 && l <= nl;
-    if (in_area) g.areas[static_cast<std::size_t>(a)].add(it);
-    if (in_level) g.levels[static_cast<std::size_t>(l)].add(it);
-    if (in_area && in_level)
-      g.cells[static_cast<std::size_t>(a)][static_cast<std::size_t>(l)].add(it);
-  }
-  return g;
+std::string average(const SpecGroup& g) {
+  return fixed(g.average_difficulty(), 3);
 }
 
 std::string name_part(std::string_view name) {
   return left(cut(name, 20), 21) + "  ";
 }
 
-void add_entries(Lines& out, const std::vector<Group>& groups,
+void add_entries(Lines& out, const Table1<SpecGroup>& groups,
                  const std::array<std::string, kMaxSpecAreas + 1>& names, int count) {
   for (int i = 1; i <= count; ++i) {
     const auto& g = groups[static_cast<std::size_t>(i)];
     const std::string name = name_part(names[static_cast<std::size_t>(i)]);
-    if (g.count == 0) {
+    if (g.item_count == 0) {
       out.push_back(name + "             No items specified for this area");
       continue;
     }
-    const auto pieces = wrap_item_list(g.items, 38, 40);
-    out.push_back(name + g.average() + repeat(' ', 8) + pieces.front());
+    const auto pieces = wrap_item_list(g.item_list, 38, 40);
+    out.push_back(name + average(g) + repeat(' ', 8) + pieces.front());
     for (std::size_t p = 1; p < pieces.size(); ++p) out.push_back(repeat(' ', 36) + pieces[p]);
   }
 }
 
-void add_combined(Lines& out, const Workspace& ws, const Groups& g) {
+void add_combined(Lines& out, const Workspace& ws, const SpecGroups& g) {
   add_banner(out, '=', 40, "CONTENT AND COGNITIVE COMBINED ANALYSIS:");
   out.emplace_back("                                            Avg.                       ");
   out.emplace_back("Content Area          Cognitive Level       Diff.  Items               ");
@@ -82,11 +45,11 @@ void add_combined(Lines& out, const Workspace& ws, const Groups& g) {
                    40),
                42) +
           "  ";
-      if (cell.count == 0) {
+      if (cell.item_count == 0) {
         out.push_back(names + "       <no items specified>");
         continue;
       }
-      const std::string entry = names + cell.average() + "  " + cell.items;
+      const std::string entry = names + average(cell) + "  " + cell.item_list;
       const auto pieces = wrap_item_list(entry, 78, 20);
       out.push_back(pieces.front());
       for (std::size_t p = 1; p < pieces.size(); ++p) out.push_back(repeat(' ', 51) + pieces[p]);
@@ -118,7 +81,7 @@ void add_spec_analysis(Lines& out, const Workspace& ws) {
   const int na = ws.content_area_count;
   const int nl = ws.cognitive_level_count;
   if (na <= 0 && nl <= 0) return;
-  const Groups g = group_items(ws);
+  const SpecGroups g = group_by_specifications(ws);
   add_banner(out, '*', 75, "Table of Specifications Analysis");
   if (na > 0) {
     add_banner(out, '=', 22, "CONTENT AREA ANALYSIS:");

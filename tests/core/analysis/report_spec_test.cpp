@@ -17,6 +17,7 @@ Workspace spec_workspace(int n) {
   for (int j = 1; j <= n; ++j) {
     auto& it = ws.items[static_cast<std::size_t>(j)];
     it.item_number = j, it.include_flag = 1, it.difficulty = 0.5;
+    ws.include_flags[static_cast<std::size_t>(j)] = 1;
   }
   return ws;
 }
@@ -42,7 +43,7 @@ TEST(SpecReport, ContentAreasOnlyWithCutNamesAndEmptyAreas) {
   ws.content_area_names[2] = "Geometry";
   for (int j = 1; j <= 30; ++j) ws.item_specs[static_cast<std::size_t>(j)].content_area = 1;
   ws.items[2].difficulty = 0.8;
-  ws.items[3].include_flag = 0;
+  ws.items[3].include_flag = ws.include_flags[3] = 0;
   Lines out;
   add_spec_analysis(out, ws);
   const Lines expected = {
