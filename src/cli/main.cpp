@@ -23,6 +23,8 @@ constexpr Command kCommands[] = {
     {"import", jrv::cli::import, "import --from 3|4|5 OLD.jrv -o NEW.jrv"},
     {"convert", jrv::cli::convert, "convert --to right-wrong|letters|numbers IN.jrv -o OUT.jrv"},
     {"export", jrv::cli::export_data, "export --format 01|raw|data IN.jrv -o OUT.txt"},
+    {"grade-reports", jrv::cli::grade_reports, "grade-reports IN.jrv -o OUT.rpt"},
+    {"spearman-brown", jrv::cli::spearman_brown, "spearman-brown IN.jrv [--desired R]"},
 };
 
 int usage() {
