@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/analysis/sorting.h"
+#include "core/reports/data_exports.h"
 #include "core/text/format.h"
 
 namespace jrv {
@@ -25,16 +26,11 @@ Lines item_stats_lines(const Workspace& ws) {
   return out;
 }
 
-std::string item_stats_file_name(std::string_view base) {
-  if (base.empty() || base == "UNSAVED") return "item_stats.txt";
-  return std::string(base) + "_item_stats.txt";
-}
-
 std::filesystem::path save_item_stats(Workspace& ws, const std::filesystem::path& folder,
                                       std::string_view base) {
   sort_cases_by_input_order(ws);
   sort_items(ws, ItemSort::item_number);
-  const auto path = folder / item_stats_file_name(base);
+  const auto path = folder / data_export_names(base).item_stats;
   write_lines(path, item_stats_lines(ws));
   return path;
 }

@@ -14,10 +14,8 @@ namespace jrv {
 // as the full results print it.
 Lines item_stats_lines(const Workspace& ws);
 
-// base + "_item_stats.txt", or "item_stats.txt" for an empty or "UNSAVED" base.
-std::string item_stats_file_name(std::string_view base);
-
-// Puts the tables into input and item-number order and writes the file into `folder`.
+// Puts the tables into input and item-number order and writes the file into `folder`, named
+// after the test (base + "_item_stats.txt", or "item_stats.txt" while it is unsaved).
 // Returns the path written; throws FileError.
 std::filesystem::path save_item_stats(Workspace& ws, const std::filesystem::path& folder,
                                       std::string_view base);

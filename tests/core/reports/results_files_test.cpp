@@ -147,9 +147,9 @@ TEST(ItemStatsFile, OneLinePerIncludedItemWithTheDeletedStandardDeviation) {
       "4,1,0.200,-0.120,-0.200,-0.300,-0.500,0.000,0.500,0.700,1.600,1.020,0.550",
   };
   EXPECT_TRUE(same_lines(expected, item_stats_lines(ws)));
-  EXPECT_EQ(item_stats_file_name("Exam1"), "Exam1_item_stats.txt");
-  EXPECT_EQ(item_stats_file_name("UNSAVED"), "item_stats.txt");
-  EXPECT_EQ(item_stats_file_name(""), "item_stats.txt");
+  TempDir dir;
+  EXPECT_EQ(save_item_stats(ws, dir.path, "Exam1"), dir.path / "Exam1_item_stats.txt");
+  EXPECT_EQ(save_item_stats(ws, dir.path, "UNSAVED"), dir.path / "item_stats.txt");
 }
 
 }  // namespace
