@@ -254,3 +254,60 @@ TEST_F(FullReport, AnswerKeyAnalysisItemListsAndAlternativeAnswers) {
 
 }  // namespace
 }  // namespace jrv
+
+namespace jrv {
+namespace {
+
+// `n` examinees with raw scores from `scores` in turn, on a 100-item test.
+Workspace crowd(int n, std::vector<int> scores) {
+  Workspace ws = test::small_workspace();
+  ws.num_cases = n;
+  ws.cases.resize(static_cast<std::size_t>(n));
+  for (int i = 1; i <= n; ++i) {
+    auto& c = ws.cases[static_cast<std::size_t>(i)];
+    c.case_number = i;
+    c.raw_score = scores[static_cast<std::size_t>(i - 1) % scores.size()];
+    c.total_score = c.raw_score;
+  }
+  ws.stats.min_score = *std::min_element(scores.begin(), scores.end());
+  ws.stats.max_score = *std::max_element(scores.begin(), scores.end());
+  ws.reports.quick_examinee = {"<examinee lines>"};
+  return ws;
+}
+
+TEST(FullReportSize, LargeGroupsReplaceTheChartsByNotices) {
+  std::vector<std::string> messages;
+  const std::string bar_notice = "Bar Graph (not printed due to large number of cases)";
+  const std::string stem_notice =
+      "Stem-and-Leaf Display (not printed due to large number of cases)";
+  const std::string grade_notice =
+      "Bar Chart for Letter Grades (not printed due to large number of cases)";
+  auto has = [](const Lines& lines, const std::string& text) {
+    return std::find(lines.begin(), lines.end(), text) != lines.end();
+  };
+  for (const auto& [n, bar, stem] : {std::tuple{200, false, false}, std::tuple{201, false, true},
+                                     std::tuple{999, false, true}, std::tuple{1000, true, true}}) {
+    Workspace ws = crowd(n, {1, 2, 3});
+    const Lines lines = full_results_lines(ws, EditorDocument{}, messages);
+    EXPECT_EQ(has(lines, bar_notice), bar) << n;
+    EXPECT_EQ(has(lines, "Bar Graph"), !bar) << n;
+    EXPECT_EQ(has(lines, stem_notice), stem) << n;
+    EXPECT_EQ(has(lines, grade_notice), stem) << n;
+    EXPECT_EQ(has(lines, "Stem-and-Leaf Display"), !stem) << n;
+  }
+  Workspace ws = crowd(1000, {1});
+  const Lines lines = full_results_lines(ws, EditorDocument{}, messages);
+  const Lines expected = {"", std::string(52, '='), bar_notice, std::string(52, '='), "", ""};
+  EXPECT_TRUE(test::same_lines(expected, test::after(lines, "     Totals:  1000   1.000", 6)));
+}
+
+TEST(FullReportSize, StemsRunInHalvesUpToNinetyAndAbove) {
+  std::vector<std::string> messages;
+  Workspace ws = crowd(4, {86, 93, 97, 100});
+  const Lines lines = full_results_lines(ws, EditorDocument{}, messages);
+  const Lines expected = {"---- -----------------", "  8 . 6", "  9 . 3", "  9 . 7", "  9 . 0", ""};
+  EXPECT_TRUE(test::same_lines(expected, test::after(lines, "", 6, "---- -----------------")));
+}
+
+}  // namespace
+}  // namespace jrv
