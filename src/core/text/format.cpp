@@ -12,8 +12,8 @@ namespace {
 // Shortest round-trip digits of |x| as a plain decimal string (no exponent).
 std::string plain_decimal(double ax) {
   std::array<char, 64> buf{};
-  auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), ax,
-                                 std::chars_format::scientific);
+  auto [end, ec] =
+      std::to_chars(buf.data(), buf.data() + buf.size(), ax, std::chars_format::scientific);
   std::string_view sci(buf.data(), static_cast<std::size_t>(end - buf.data()));
   // sci looks like "d.ddde+XX" or "de-XX".
   auto epos = sci.find('e');
@@ -43,30 +43,50 @@ std::string fixed(double x, int decimals) {
   if (std::isnan(x)) x = 0.0;
   if (std::isinf(x)) x = x > 0 ? 1e300 : -1e300;
   const bool negative = std::signbit(x);
-  std::string digits = plain_decimal(std::fabs(x));
-  auto dot = digits.find('.');
-  std::string ipart = dot == std::string::npos ? digits : digits.substr(0, dot);
-  std::string fpart = dot == std::string::npos ? std::string() : digits.substr(dot + 1);
   const auto d = static_cast<std::size_t>(decimals < 0 ? 0 : decimals);
-  bool round_up = fpart.size() > d && fpart[d] >= '5';
-  fpart.resize(d, '0');
-  std::string all = ipart + fpart;  // integer of the value scaled by 10^d
-  if (round_up) {
-    int i = static_cast<int>(all.size()) - 1;
-    while (i >= 0 && all[static_cast<std::size_t>(i)] == '9') all[static_cast<std::size_t>(i--)] = '0';
-    if (i < 0)
-      all.insert(all.begin(), '1');
-    else
-      ++all[static_cast<std::size_t>(i)];
+  // The shortest round-trip digits in plain notation; reports format many numbers, so the
+  // work stays in one stack buffer.
+  // Beyond 1e15 plain notation would print the exact binary value instead of the shortest.
+  std::array<char, 512> buf{};
+  std::string large;
+  std::string_view digits;
+  if (std::fabs(x) < 1e15) {
+    const auto [end, ec] =
+        std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(x), std::chars_format::fixed);
+    digits = std::string_view(buf.data(), static_cast<std::size_t>(end - buf.data()));
+  } else {
+    large = plain_decimal(std::fabs(x));
+    digits = large;
   }
-  std::string ip = all.substr(0, all.size() - d);
-  std::string fp = all.substr(all.size() - d);
-  auto nz = ip.find_first_not_of('0');
-  ip = nz == std::string::npos ? "0" : ip.substr(nz);
-  const bool zero = ip == "0" && fp.find_first_not_of('0') == std::string::npos;
-  std::string out = (negative && !zero) ? "-" : "";
-  out += ip;
-  if (d > 0) out += "." + fp;
+  const auto dot = digits.find('.');
+  const std::string_view ipart = digits.substr(0, dot);
+  const std::string_view fpart =
+      dot == std::string_view::npos ? std::string_view() : digits.substr(dot + 1);
+
+  // The value scaled by 10^d as a digit string, with a leading 0 to take a carry.
+  std::string all;
+  all.reserve(ipart.size() + d + 4);
+  all.push_back('0');
+  all.append(ipart);
+  all.append(fpart.substr(0, std::min(d, fpart.size())));
+  all.append(d > fpart.size() ? d - fpart.size() : 0, '0');
+  if (fpart.size() > d && fpart[d] >= '5') {
+    std::size_t i = all.size() - 1;
+    while (all[i] == '9') all[i--] = '0';
+    ++all[i];
+  }
+  const std::size_t int_digits = all.size() - d;
+  std::size_t first = all.find_first_not_of('0');
+  if (first == std::string::npos || first >= int_digits) first = int_digits - 1;
+  const bool zero = all.find_first_not_of('0') == std::string::npos;
+  std::string out;
+  out.reserve(all.size() + 2);
+  if (negative && !zero) out.push_back('-');
+  out.append(all, first, int_digits - first);
+  if (d > 0) {
+    out.push_back('.');
+    out.append(all, int_digits, d);
+  }
   return out;
 }
 
@@ -76,8 +96,8 @@ std::string general(double x) {
   const double ax = std::fabs(x);
   std::array<char, 64> buf{};
   if (ax >= 1e15 || ax < 1e-4) {
-    auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), x,
-                                   std::chars_format::scientific);
+    auto [end, ec] =
+        std::to_chars(buf.data(), buf.data() + buf.size(), x, std::chars_format::scientific);
     std::string s(buf.data(), end);
     // "1.5e+20" -> "1.5E20", "1e-05" -> "1E-5"
     auto e = s.find('e');
@@ -97,7 +117,9 @@ std::int64_t round_half_even(double x) {
   return static_cast<std::int64_t>(std::nearbyint(x));
 }
 
-std::string int_str(std::int64_t n) { return std::to_string(n); }
+std::string int_str(std::int64_t n) {
+  return std::to_string(n);
+}
 
 std::string right(std::string_view s, std::size_t width) {
   if (s.size() >= width) return std::string(s);
@@ -106,7 +128,9 @@ std::string right(std::string_view s, std::size_t width) {
   return out;
 }
 
-std::string right(std::int64_t n, std::size_t width) { return right(int_str(n), width); }
+std::string right(std::int64_t n, std::size_t width) {
+  return right(int_str(n), width);
+}
 
 std::string left(std::string_view s, std::size_t width) {
   std::string out(s);
