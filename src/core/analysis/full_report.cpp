@@ -48,11 +48,17 @@ void add_examinee_section(Lines& out, const Workspace& ws) {
   out.emplace_back();
 }
 
-void add_frequency_table(Lines& out, Workspace& ws) {
-  sort_cases_by_score(ws);
+// The rows depend only on the scores, so they are counted from a sorted copy of them rather
+// than by reordering the examinee table.
+void add_frequency_table(Lines& out, const Workspace& ws) {
   const int n = ws.num_cases;
   const double mean = ws.pc_enabled ? ws.stats.mean_total : ws.stats.mean_score;
   const double sd = ws.pc_enabled ? ws.stats.sd_total : ws.stats.sd_score;
+  std::vector<double> scores;
+  scores.reserve(static_cast<std::size_t>(n));
+  for (int i = 1; i <= n; ++i)
+    scores.push_back(score_of(ws, ws.cases[static_cast<std::size_t>(i)]));
+  std::sort(scores.begin(), scores.end());
 
   out.emplace_back();
   add_banner(out, '=', 15, "Frequency Table");
@@ -64,13 +70,10 @@ void add_frequency_table(Lines& out, Workspace& ws) {
   int cum = 0;
   int total_f = 0;
   double total_rel = 0;
-  for (int i = 1; i <= n;) {
-    const double score = score_of(ws, ws.cases[static_cast<std::size_t>(i)]);
+  for (std::size_t i = 0; i < scores.size();) {
+    const double score = scores[i];
     int f = 0;
-    while (i <= n && score_of(ws, ws.cases[static_cast<std::size_t>(i)]) == score) {
-      ++f;
-      ++i;
-    }
+    for (; i < scores.size() && scores[i] == score; ++i) ++f;
     const int below = cum;
     cum += f;
     const double z = ratio(score - mean, sd);
@@ -88,7 +91,6 @@ void add_frequency_table(Lines& out, Workspace& ws) {
   out.emplace_back("              =====  =====");
   out.push_back("     Totals:" + right(fixed(total_f, 0), 6) + "   " + fixed(total_rel, 3));
   out.emplace_back();
-  sort_cases_by_input_order(ws);
 }
 
 void add_bar_graph(Lines& out, const Workspace& ws) {
@@ -399,14 +401,15 @@ Lines full_results_lines(Workspace& ws, const EditorDocument& doc,
   Lines out;
   out.reserve(ws.reports.quick_examinee.size() + ws.reports.quick_items.size() + 400);
   add_examinee_section(out, ws);
+  // The charts count examinees per score, so none of them needs the table in score order;
+  // it only has to end in input order.
+  sort_cases_by_input_order(ws);
   add_frequency_table(out, ws);
   add_bar_graph(out, ws);
-  sort_cases_by_score(ws);
   out.emplace_back();
   add_stem_and_leaf(out, ws);
   out.emplace_back();
   add_grade_chart(out, ws);
-  sort_cases_by_input_order(ws);
   add_item_section(out, ws);
   add_split_half(out, ws);
   add_extremes(out, ws);
