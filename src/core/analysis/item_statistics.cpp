@@ -53,13 +53,14 @@ ItemPassValues compute_item_statistics(Workspace& ws) {
     const bool low = c.raw_score <= st.low_group_max;
     pass.sum_scores += c.raw_score;
     pass.sum_squared_scores += static_cast<std::int64_t>(c.raw_score) * c.raw_score;
+    const std::int64_t x = c.raw_score, h = high, l = low;
     for (const auto& [j, num] : included) {
-      if (!codes.correct(num, row[num])) continue;
+      const std::int64_t b = codes.bit(num, row[num]);
       auto& s = sums[j];
-      ++s.correct;
-      s.score_of_correct += c.raw_score;
-      s.high += high;
-      s.low += low;
+      s.correct += b;
+      s.score_of_correct += b * x;
+      s.high += b & h;
+      s.low += b & l;
     }
   }
 

@@ -13,11 +13,11 @@ CorrectCodes::CorrectCodes(const Workspace& ws) {
   for (std::size_t j = 1; j <= n; ++j) {
     if (ws.include_flags[j] < 1) continue;
     included_[j] = true;
-    std::uint16_t bits = 0;
+    std::uint32_t bits = 0;
     if (ws.key_values[j] == 9) bits = 0x3FF;
     for (std::size_t s = 1; s <= kAnswerSlots; ++s) {
       const auto v = ws.correct_answers[j][s];
-      if (v >= 0 && v <= 9) bits |= static_cast<std::uint16_t>(1u << v);
+      if (v >= 0 && v <= 9) bits |= 1u << v;
     }
     mask_[j] = bits;
   }
@@ -53,12 +53,18 @@ void score_examinees(Workspace& ws) {
     auto& rec = ws.cases[static_cast<std::size_t>(i)];
     reset_results(rec);
     const auto& row = ws.responses[static_cast<std::size_t>(rec.case_number)];
+    std::uint32_t raw = 0, first = 0, odd = 0;
     for (std::size_t j : included) {
-      if (!codes.correct(j, row[j])) continue;
-      ++rec.raw_score;
-      ++(j > half ? rec.second_half_score : rec.first_half_score);
-      ++(j % 2 == 1 ? rec.odd_score : rec.even_score);
+      const std::uint32_t b = codes.bit(j, row[j]);
+      raw += b;
+      first += j <= half ? b : 0;
+      odd += j % 2 == 1 ? b : 0;
     }
+    rec.raw_score = static_cast<std::int32_t>(raw);
+    rec.first_half_score = static_cast<std::int32_t>(first);
+    rec.second_half_score = static_cast<std::int32_t>(raw - first);
+    rec.odd_score = static_cast<std::int32_t>(odd);
+    rec.even_score = static_cast<std::int32_t>(raw - odd);
     rec.mc_score = rec.raw_score;
     rec.pc_score = ws.case_pc_points.size() >= static_cast<std::size_t>(rec.case_number)
                        ? ws.case_pc_points[static_cast<std::size_t>(rec.case_number)]

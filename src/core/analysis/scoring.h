@@ -14,13 +14,15 @@ namespace jrv {
 class CorrectCodes {
  public:
   explicit CorrectCodes(const Workspace& ws);
-  bool correct(std::size_t item, std::uint8_t code) const {
-    return code < 10 && ((mask_[item] >> code) & 1u) != 0;
+  bool correct(std::size_t item, std::uint8_t code) const { return bit(item, code) != 0; }
+  // 1 when correct, else 0, without a branch (codes above 9 are never correct).
+  std::uint32_t bit(std::size_t item, std::uint8_t code) const {
+    return (mask_[item] >> (code < 31 ? code : 31)) & 1u;
   }
   bool included(std::size_t item) const { return included_[item]; }
 
  private:
-  std::array<std::uint16_t, kMaxItems + 1> mask_{};  // by item number, index 0 unused
+  std::array<std::uint32_t, kMaxItems + 1> mask_{};  // by item number, index 0 unused
   std::array<bool, kMaxItems + 1> included_{};
 };
 

@@ -11,69 +11,141 @@ namespace jrv {
 
 namespace {
 
-constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+// Max-heaps of positions, one per distinct key, in one array: heap r holds the unsorted
+// positions whose key has rank r. A heap never grows, so each keeps its own segment.
+class PositionHeaps {
+ public:
+  PositionHeaps(const std::vector<std::uint32_t>& rank_at, std::uint32_t ranks)
+      : base_(ranks + 1, 0), size_(ranks, 0), slots_(rank_at.size()) {
+    for (std::uint32_t r : rank_at) ++size_[r];
+    for (std::uint32_t r = 0; r < ranks; ++r) base_[r + 1] = base_[r] + size_[r];
+    std::vector<std::uint32_t> fill(base_.begin(), base_.end() - 1);
+    // Positions enter in falling order, and a falling array is already a max-heap.
+    for (std::size_t p = rank_at.size(); p-- > 0;)
+      slots_[fill[rank_at[p]]++] = static_cast<std::uint32_t>(p);
+  }
+  bool empty(std::uint32_t r) const { return size_[r] == 0; }
+  std::uint32_t top(std::uint32_t r) const { return slots_[base_[r]]; }
+  void pop(std::uint32_t r) {
+    --size_[r];
+    if (size_[r] > 0) replace_top(r, slots_[base_[r] + size_[r]]);
+  }
+  void replace_top(std::uint32_t r, std::uint32_t value) {
+    std::uint32_t* h = slots_.data() + base_[r];
+    const std::uint32_t n = size_[r];
+    std::uint32_t i = 0;
+    for (;;) {
+      std::uint32_t child = 2 * i + 1;
+      if (child >= n) break;
+      if (child + 1 < n && h[child + 1] > h[child]) ++child;
+      if (h[child] <= value) break;
+      h[i] = h[child];
+      i = child;
+    }
+    h[i] = value;
+  }
+
+ private:
+  std::vector<std::uint32_t> base_, size_, slots_;
+};
 
 // The arrangement a selection sort from the end leaves behind, found in O(n log n).
 // Each round of that sort takes, among positions 1..a, the largest key and among equal
-// largest keys the highest position, then swaps it with position a. A tree of maxima over
-// the positions answers "which one would the scan pick" in log n, and each swap touches
-// two leaves. `greater(i, j)` compares the keys of the records that started at 0-based
-// positions i and j. The result lists, per final position, the record's starting position.
-template <class Greater>
-std::vector<std::size_t> selection_order(std::size_t n, Greater greater) {
+// largest keys the highest position, then swaps it with position a. So the pick is the
+// highest unsorted position of the largest key still unsorted: one max-heap of positions
+// per distinct key answers it, and a swap only replaces position a by c in the heap of
+// the key that stood at a. The result lists, per final position, the record's starting
+// position (0-based).
+template <class Key>
+std::vector<std::size_t> selection_order(const std::vector<Key>& keys) {
+  const std::size_t n = keys.size();
   std::vector<std::size_t> arr(n);
   for (std::size_t i = 0; i < n; ++i) arr[i] = i;
   if (n < 2) return arr;
 
-  std::size_t size = 1;
-  while (size < n) size <<= 1;
-  std::vector<std::size_t> tree(2 * size, kNone);  // a position, or kNone for an empty range
+  // Dense ranks: equal keys share one, larger keys get larger ranks.
+  std::vector<std::uint32_t> by_key(n);
+  for (std::size_t i = 0; i < n; ++i) by_key[i] = static_cast<std::uint32_t>(i);
+  std::sort(by_key.begin(), by_key.end(),
+            [&keys](std::uint32_t x, std::uint32_t y) { return keys[x] < keys[y]; });
+  std::vector<std::uint32_t> rank_at(n);
+  std::uint32_t rank = 0;
+  for (std::size_t t = 0; t < n; ++t) {
+    if (t > 0 && keys[by_key[t - 1]] < keys[by_key[t]]) ++rank;
+    rank_at[by_key[t]] = rank;
+  }
 
-  // The left child covers the lower positions: it wins only with a strictly greater key.
-  auto pick = [&](std::size_t low, std::size_t high) {
-    if (low == kNone) return high;
-    if (high == kNone) return low;
-    return greater(arr[low], arr[high]) ? low : high;
-  };
-  auto refresh = [&](std::size_t pos, bool alive) {
-    std::size_t node = size + pos;
-    tree[node] = alive ? pos : kNone;
-    for (node >>= 1; node >= 1; node >>= 1) tree[node] = pick(tree[2 * node], tree[2 * node + 1]);
-  };
-  for (std::size_t i = 0; i < n; ++i) tree[size + i] = i;
-  for (std::size_t node = size - 1; node >= 1; --node)
-    tree[node] = pick(tree[2 * node], tree[2 * node + 1]);
-
+  PositionHeaps heaps(rank_at, rank + 1);
+  std::uint32_t top = rank;
   for (std::size_t a = n - 1; a >= 1; --a) {
-    const std::size_t c = tree[1];
+    while (heaps.empty(top)) --top;
+    const std::uint32_t c = heaps.top(top);
+    heaps.pop(top);
     if (c != a) {
+      // The record at a (a smaller key: a is the highest unsorted position) moves to c.
+      const std::uint32_t w = rank_at[a];
+      heaps.replace_top(w, c);
+      rank_at[c] = w;
       std::swap(arr[a], arr[c]);
-      refresh(c, true);
     }
-    refresh(a, false);
   }
   return arr;
 }
 
 // Puts the first n records of `table` into the order `from` gives (final position i holds
-// the record that started at from[i]). Records are moved, never copied.
+// the record that started at from[i]), following the cycles of the permutation so that
+// each record moves about once and nothing large is allocated.
 template <class Record>
 void apply_order(Table1<Record>& table, const std::vector<std::size_t>& from) {
   auto& v = table.raw();
-  std::vector<Record> moved;
-  moved.reserve(from.size());
-  for (std::size_t src : from) moved.push_back(std::move(v[src]));
-  std::move(moved.begin(), moved.end(), v.begin());
+  std::vector<bool> done(from.size(), false);
+  for (std::size_t start = 0; start < from.size(); ++start) {
+    if (done[start] || from[start] == start) continue;
+    Record held = std::move(v[start]);
+    std::size_t at = start;
+    while (from[at] != start) {
+      v[at] = std::move(v[from[at]]);
+      done[at] = true;
+      at = from[at];
+    }
+    v[at] = std::move(held);
+    done[at] = true;
+  }
+}
+
+// Keys already in ascending order (ties included) are left as they are by the selection
+// sort: each round finds its maximum at the end of the unsorted part.
+template <class Key>
+bool ascending(const std::vector<Key>& keys) {
+  for (std::size_t i = 1; i < keys.size(); ++i)
+    if (keys[i - 1] > keys[i]) return false;
+  return true;
+}
+
+template <class Key, class Record, class Field>
+std::vector<Key> keys_of(const Table1<Record>& table, std::size_t n, Field field) {
+  std::vector<Key> keys;
+  keys.reserve(n);
+  for (std::size_t i = 1; i <= n; ++i) keys.push_back(Key(field(table[i])));
+  return keys;
+}
+
+template <class Key>
+std::vector<std::size_t> order_of(const std::vector<Key>& keys) {
+  if (ascending(keys)) {
+    std::vector<std::size_t> identity(keys.size());
+    for (std::size_t i = 0; i < identity.size(); ++i) identity[i] = i;
+    return identity;
+  }
+  return selection_order(keys);
 }
 
 template <class Record, class Key, class Field>
 void sort_by_key(Table1<Record>& table, std::size_t n, Field field) {
   n = std::min(n, table.size());
-  std::vector<Key> keys;
-  keys.reserve(n);
-  for (std::size_t i = 1; i <= n; ++i) keys.push_back(Key(field(table[i])));
-  apply_order(table, selection_order(
-                         n, [&keys](std::size_t i, std::size_t j) { return keys[i] > keys[j]; }));
+  const auto keys = keys_of<Key>(table, n, field);
+  if (ascending(keys)) return;
+  apply_order(table, selection_order(keys));
 }
 
 std::size_t case_count(const Workspace& ws) {
@@ -100,6 +172,28 @@ void sort_cases_by_score(Workspace& ws) {
   else
     sort_by_key<Case_Record, std::int32_t>(ws.cases, case_count(ws),
                                            [](const Case_Record& r) { return r.raw_score; });
+}
+
+std::vector<std::size_t> label_then_score_order(const Workspace& ws) {
+  const std::size_t n = std::min(case_count(ws), ws.cases.size());
+  const auto by_label = order_of(keys_of<std::string_view>(
+      ws.cases, n, [](const Case_Record& r) { return std::string_view(r.label); }));
+  std::vector<std::size_t> then_by_score;
+  if (ws.pc_enabled) {
+    std::vector<double> keys;
+    keys.reserve(n);
+    for (std::size_t p : by_label) keys.push_back(ws.cases[p + 1].total_score);
+    then_by_score = order_of(keys);
+  } else {
+    std::vector<std::int32_t> keys;
+    keys.reserve(n);
+    for (std::size_t p : by_label) keys.push_back(ws.cases[p + 1].raw_score);
+    then_by_score = order_of(keys);
+  }
+  std::vector<std::size_t> positions;
+  positions.reserve(n);
+  for (std::size_t q : then_by_score) positions.push_back(by_label[q] + 1);
+  return positions;
 }
 
 void sort_items(Workspace& ws, int key) {

@@ -16,11 +16,11 @@ std::size_t count_of(const Workspace& ws) {
 }
 
 // Ascending score order with ties by label, from input order: the order of the median and
-// of the groups, which fixes which examinee owns which position.
-void sort_for_ranks(Workspace& ws) {
+// of the groups, which fixes which examinee owns which position. Entry p - 1 is the input
+// position of the examinee at position p; the table itself stays in input order.
+std::vector<std::size_t> rank_order(Workspace& ws) {
   sort_cases_by_input_order(ws);
-  sort_cases_by_label(ws);
-  sort_cases_by_score(ws);
+  return label_then_score_order(ws);
 }
 
 struct Moments {
@@ -81,21 +81,21 @@ void compute_score_distribution(Workspace& ws) {
   const std::size_t n = count_of(ws);
   const int k = ws.included_count;
 
-  sort_for_ranks(ws);
+  const auto order = rank_order(ws);
+  auto at = [&](std::size_t position) -> Case_Record& { return ws.cases[order[position - 1]]; };
   st.median_position = static_cast<std::int32_t>(n / 2 + 1);
   auto median_of = [&](auto score) -> double {
     if (n == 0) return 0.0;
-    if (n % 2 == 1) return score(ws.cases[n / 2 + 1]);
-    return (score(ws.cases[n / 2]) + score(ws.cases[n / 2 + 1])) / 2.0;
+    if (n % 2 == 1) return score(at(n / 2 + 1));
+    return (score(at(n / 2)) + score(at(n / 2 + 1))) / 2.0;
   };
   st.median_score = median_of([](const Case_Record& c) { return double(c.raw_score); });
   if (ws.pc_enabled)
     st.median_total = median_of([](const Case_Record& c) { return c.total_score; });
   for (std::size_t i = 1; i <= n; ++i) {
-    ws.cases[i].rank = static_cast<std::int32_t>(i);
-    if (ws.pc_enabled) ws.cases[i].total_rank = static_cast<std::int32_t>(i);
+    at(i).rank = static_cast<std::int32_t>(i);
+    if (ws.pc_enabled) at(i).total_rank = static_cast<std::int32_t>(i);
   }
-  sort_cases_by_input_order(ws);
 
   const Moments raw = moments(ws, [](const Case_Record& c) { return double(c.raw_score); });
   st.mean_score = raw.mean;
@@ -133,29 +133,29 @@ void form_groups(Workspace& ws, double upper_fraction, double lower_fraction) {
   st.high_group_size = 0;
   st.low_group_size = 0;
   if (n == 0) return;
-  sort_for_ranks(ws);
+  const auto order = rank_order(ws);
+  auto at = [&](std::size_t position) -> Case_Record& { return ws.cases[order[position - 1]]; };
 
   const auto n_upper = round_half_even(static_cast<double>(n) * upper_fraction);
   const auto n_lower = round_half_even(static_cast<double>(n) * lower_fraction);
   // A group whose share rounds to nobody is empty: its boundary lies beyond every score.
   st.high_group_min = n_upper >= 1 && n_upper <= static_cast<std::int64_t>(n)
-                          ? ws.cases[n - static_cast<std::size_t>(n_upper) + 1].raw_score
-                          : (n_upper < 1 ? k + 1 : ws.cases[1].raw_score);
+                          ? at(n - static_cast<std::size_t>(n_upper) + 1).raw_score
+                          : (n_upper < 1 ? k + 1 : at(1).raw_score);
   st.low_group_max = n_lower >= 1 && n_lower <= static_cast<std::int64_t>(n)
-                         ? ws.cases[static_cast<std::size_t>(n_lower)].raw_score
-                         : (n_lower < 1 ? -1 : ws.cases[n].raw_score);
+                         ? at(static_cast<std::size_t>(n_lower)).raw_score
+                         : (n_lower < 1 ? -1 : at(n).raw_score);
   while (st.low_group_max >= st.high_group_min) {
     --st.low_group_max;
     ++st.high_group_min;
   }
   for (std::size_t i = 1; i + 1 <= n; ++i)
-    if (ws.cases[i + 1].raw_score == ws.cases[i].raw_score) ws.cases[i + 1].rank = ws.cases[i].rank;
+    if (at(i + 1).raw_score == at(i).raw_score) at(i + 1).rank = at(i).rank;
 
   for (std::size_t i = 1; i <= n; ++i) {
     st.high_group_size += ws.cases[i].raw_score >= st.high_group_min;
     st.low_group_size += ws.cases[i].raw_score <= st.low_group_max;
   }
-  sort_cases_by_input_order(ws);
 }
 
 void compute_kr20(Workspace& ws) {

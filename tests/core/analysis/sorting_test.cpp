@@ -71,6 +71,23 @@ TEST(Sorting, ExamineeSortsLeaveTheSelectionSortArrangement) {
   }
 }
 
+TEST(Sorting, TheRankOrderIsThatOfALabelThenAScoreSortWithoutMovingRecords) {
+  for (unsigned seed = 1; seed <= 100; ++seed) {
+    std::mt19937 rng(seed);
+    Workspace ws = tied_cases(rng, seed % 25 == 0 ? 2000 : static_cast<int>(rng() % 150));
+    ws.pc_enabled = seed % 2 == 1;
+    const std::vector<int> before = case_order(ws);
+    const std::vector<std::size_t> order = label_then_score_order(ws);
+    ASSERT_EQ(case_order(ws), before);
+    Workspace sorted = ws;
+    reference::sort_cases_by_label(sorted);
+    reference::sort_cases_by_score(sorted);
+    std::vector<int> via_order;
+    for (std::size_t p : order) via_order.push_back(ws.cases[p].case_number);
+    ASSERT_EQ(via_order, case_order(sorted)) << "seed " << seed;
+  }
+}
+
 TEST(Sorting, ItemSortsLeaveTheSelectionSortArrangementAndRefreshCopies) {
   const std::vector<double> values = {-0.25, 0.0, 0.1, 0.5, 1.0, kNotComputable};
   for (unsigned seed = 1; seed <= 300; ++seed) {
