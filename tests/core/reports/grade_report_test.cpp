@@ -147,6 +147,24 @@ TEST(GradeReport, InstructorListBreaksPagesAfter52CountedLines) {
   EXPECT_EQ(std::count(view.begin(), view.end(), "Instructor List of Scores and Wrong Answers"), 1);
 }
 
+TEST(GradeReportGolden, InstructorListPageBreak) {
+  FixtureSpec s;
+  s.key = "12341";
+  s.label_length = 4;
+  for (int i = 1; i <= 30; ++i)
+    s.lines.push_back("E" + right(i, 2) + " " +
+                      (i % 3 ? s.key : answers(s.key, {{i % 5 + 1, '.'}})));
+  auto [ws, doc] = scored_workspace(s);
+  const Lines file = grade_report_file_lines(ws, doc);
+  testing::expect_golden(file, "exports/grade_reports/page_break.rpt");
+  // 17 counted lines of head, 3 of the banner, 2 per examinee: the list breaks after the
+  // 17th examinee, when the count passes 52.
+  const auto e17 = std::find(file.begin(), file.end(), "E17    5=100.0%");
+  ASSERT_NE(e17, file.end());
+  EXPECT_EQ(*(e17 + 1), "\f");
+  EXPECT_EQ(*(e17 + 4), "Instructor List of Scores and Wrong Answers (page 2)");
+}
+
 TEST(GradeReport, SixEntriesEndTheLineAndOpenAContinuation) {
   FixtureSpec s;
   s.key = "1111111111";
