@@ -49,6 +49,36 @@ class PositionHeaps {
   std::vector<std::uint32_t> base_, size_, slots_;
 };
 
+// Dense ranks: equal keys share one, larger keys get larger ranks. Returns the largest.
+template <class Key>
+std::uint32_t dense_ranks(const std::vector<Key>& keys, std::vector<std::uint32_t>& rank_at) {
+  const std::size_t n = keys.size();
+  if constexpr (std::is_integral_v<Key>) {
+    // Scores and input positions span a small range: rank them by counting.
+    const auto [lo, hi] = std::minmax_element(keys.begin(), keys.end());
+    const auto span = static_cast<std::uint64_t>(static_cast<std::int64_t>(*hi) - *lo);
+    if (span <= 4 * n + 1024) {
+      std::vector<std::uint32_t> rank_of(span + 1, 0);
+      for (Key k : keys) rank_of[static_cast<std::size_t>(k - *lo)] = 1;
+      std::uint32_t next = 0;
+      for (auto& r : rank_of) r = r ? next++ : 0;
+      for (std::size_t i = 0; i < n; ++i)
+        rank_at[i] = rank_of[static_cast<std::size_t>(keys[i] - *lo)];
+      return next - 1;
+    }
+  }
+  std::vector<std::uint32_t> by_key(n);
+  for (std::size_t i = 0; i < n; ++i) by_key[i] = static_cast<std::uint32_t>(i);
+  std::sort(by_key.begin(), by_key.end(),
+            [&keys](std::uint32_t x, std::uint32_t y) { return keys[x] < keys[y]; });
+  std::uint32_t rank = 0;
+  for (std::size_t t = 0; t < n; ++t) {
+    if (t > 0 && keys[by_key[t - 1]] < keys[by_key[t]]) ++rank;
+    rank_at[by_key[t]] = rank;
+  }
+  return rank;
+}
+
 // The arrangement a selection sort from the end leaves behind, found in O(n log n).
 // Each round of that sort takes, among positions 1..a, the largest key and among equal
 // largest keys the highest position, then swaps it with position a. So the pick is the
@@ -63,18 +93,8 @@ std::vector<std::size_t> selection_order(const std::vector<Key>& keys) {
   for (std::size_t i = 0; i < n; ++i) arr[i] = i;
   if (n < 2) return arr;
 
-  // Dense ranks: equal keys share one, larger keys get larger ranks.
-  std::vector<std::uint32_t> by_key(n);
-  for (std::size_t i = 0; i < n; ++i) by_key[i] = static_cast<std::uint32_t>(i);
-  std::sort(by_key.begin(), by_key.end(),
-            [&keys](std::uint32_t x, std::uint32_t y) { return keys[x] < keys[y]; });
   std::vector<std::uint32_t> rank_at(n);
-  std::uint32_t rank = 0;
-  for (std::size_t t = 0; t < n; ++t) {
-    if (t > 0 && keys[by_key[t - 1]] < keys[by_key[t]]) ++rank;
-    rank_at[by_key[t]] = rank;
-  }
-
+  const std::uint32_t rank = dense_ranks(keys, rank_at);
   PositionHeaps heaps(rank_at, rank + 1);
   std::uint32_t top = rank;
   for (std::size_t a = n - 1; a >= 1; --a) {

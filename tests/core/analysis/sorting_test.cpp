@@ -71,6 +71,18 @@ TEST(Sorting, ExamineeSortsLeaveTheSelectionSortArrangement) {
   }
 }
 
+TEST(Sorting, WideRangesOfIntegerKeysSortLikeNarrowOnes) {
+  std::mt19937 rng(7);
+  Workspace fast = tied_cases(rng, 500);
+  const int wide[] = {-2000000000, -7, 0, 5, 2000000000};
+  for (int i = 1; i <= 500; ++i)
+    fast.cases[static_cast<std::size_t>(i)].raw_score = wide[rng() % 5];
+  Workspace slow = fast;
+  sort_cases_by_score(fast);
+  reference::sort_cases_by_score(slow);
+  EXPECT_EQ(case_order(fast), case_order(slow));
+}
+
 TEST(Sorting, TheRankOrderIsThatOfALabelThenAScoreSortWithoutMovingRecords) {
   for (unsigned seed = 1; seed <= 100; ++seed) {
     std::mt19937 rng(seed);
