@@ -74,57 +74,76 @@ void add_headings(Lines& out, const Workspace& ws) {
   out.push_back(rule);
 }
 
+// The lines are appended piece by piece into one string: with thousands of examinees this
+// pane is the bulk of a run's report text.
+
 // One confidence band, e.g. "  ( 3.2-  6.8) " (raw and percent) or " ( 3.2-  6.8)" (letters).
-std::string band(double low, double high, bool letter_layout) {
-  std::string open;
+void add_band(std::string& s, double low, double high, bool letter_layout) {
+  if (!letter_layout) s += ' ';
   if (0 <= low && low < 9.99)
-    open = " ( ";
+    s += " ( ";
   else if ((9.99 <= low && low < 99.99) || (-9.99 <= low && low < 0))
-    open = " (";
+    s += " (";
   else
-    open = "(";
-  std::string high_pad;
+    s += '(';
+  s += fixed(low, 1);
+  s += '-';
   if (high < 9.99)
-    high_pad = "  ";
+    s += "  ";
   else if (high < (letter_layout ? 100.0 : 99.99))
-    high_pad = " ";
-  if (!letter_layout) open = " " + open;
-  return open + fixed(low, 1) + "-" + high_pad + fixed(high, 1) + (letter_layout ? ")" : ") ");
+    s += ' ';
+  s += fixed(high, 1);
+  s += letter_layout ? ")" : ") ";
 }
 
-std::string score_columns(const Workspace& ws, const Case_Record& c) {
-  std::string s = right(c.raw_score, 5);
-  const bool graded = ws.grade_scale.grade_category_count > 0;
+void add_padded(std::string& s, const std::string& text, std::size_t blanks) {
+  s.append(blanks, ' ');
+  s += text;
+}
+
+void add_grade(std::string& s, const Workspace& ws, const std::string& grade) {
+  if (ws.grade_scale.grade_category_count > 0) {
+    s += ' ';
+    s += grade.empty() ? std::string(4, ' ') : grade;
+  } else {
+    s.append(5, ' ');
+  }
+}
+
+void add_score_columns(std::string& s, const Workspace& ws, const Case_Record& c) {
+  s += right(c.raw_score, 5);
   if (!ws.pc_enabled) {
     const double p = c.percent_score;
-    s += repeat(' ', p < 10 ? 4 : p <= 99.99 ? 3 : 2) + fixed(p, 2) + "% ";
-    s += graded ? " " + (c.grade.empty() ? std::string(4, ' ') : c.grade) : repeat(' ', 5);
+    add_padded(s, fixed(p, 2), p < 10 ? 4 : p <= 99.99 ? 3 : 2);
+    s += "% ";
+    add_grade(s, ws, c.grade);
   } else {
     s += right(c.pc_score, 5);
     const double t = c.total_score;
-    s += repeat(' ', t < 10 ? 4 : t < 100 ? 3 : 2) + fixed(t, 1);
+    add_padded(s, fixed(t, 1), t < 10 ? 4 : t < 100 ? 3 : 2);
     const double p = c.total_percent;
-    s += repeat(' ', p < 10 ? 3 : p <= 99.99 ? 2 : 1) + fixed(p, 2) + "% ";
-    s += graded ? " " + (c.total_grade.empty() ? std::string(4, ' ') : c.total_grade)
-                : repeat(' ', 5);
+    add_padded(s, fixed(p, 2), p < 10 ? 3 : p <= 99.99 ? 2 : 1);
+    s += "% ";
+    add_grade(s, ws, c.total_grade);
   }
-  return s;
 }
 
-std::string band_columns(const Workspace& ws, const Case_Record& c) {
+void add_band_columns(std::string& s, const Workspace& ws, const Case_Record& c) {
   switch (ws.options.band_units) {
     case BandUnits::raw:
-      return band(c.band68_low_raw, c.band68_high_raw, false) +
-             band(c.band95_low_raw, c.band95_high_raw, false);
+      add_band(s, c.band68_low_raw, c.band68_high_raw, false);
+      add_band(s, c.band95_low_raw, c.band95_high_raw, false);
+      return;
     case BandUnits::percent:
-      return band(c.band68_low_pct, c.band68_high_pct, false) +
-             band(c.band95_low_pct, c.band95_high_pct, false);
+      add_band(s, c.band68_low_pct, c.band68_high_pct, false);
+      add_band(s, c.band95_low_pct, c.band95_high_pct, false);
+      return;
     case BandUnits::letters:
-      break;
+      add_band(s, c.band68_low_raw, c.band68_high_raw, true);
+      add_band(s, c.band68_low_pct, c.band68_high_pct, true);
+      s += "  (" + c.band68_low_letter + ", " + c.band68_high_letter + ")";
+      return;
   }
-  return band(c.band68_low_raw, c.band68_high_raw, true) +
-         band(c.band68_low_pct, c.band68_high_pct, true) + "  (" + c.band68_low_letter + ", " +
-         c.band68_high_letter + ")";
 }
 
 void add_summary(Lines& out, const Workspace& ws, const GradeWindowFields& grades) {
@@ -190,7 +209,11 @@ Lines quick_examinee_lines(const Workspace& ws, const GradeWindowFields& grades)
   add_headings(out, ws);
   for (int i = 1; i <= ws.num_cases; ++i) {
     const auto& c = ws.cases[static_cast<std::size_t>(i)];
-    out.push_back(listing_label(ws, c, i) + score_columns(ws, c) + band_columns(ws, c));
+    std::string line = listing_label(ws, c, i);
+    line.reserve(line.size() + 80);
+    add_score_columns(line, ws, c);
+    add_band_columns(line, ws, c);
+    out.push_back(std::move(line));
   }
   add_summary(out, ws, grades);
   return out;

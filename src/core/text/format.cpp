@@ -47,7 +47,7 @@ std::string fixed(double x, int decimals) {
   // The shortest round-trip digits in plain notation; reports format many numbers, so the
   // work stays in one stack buffer.
   // Beyond 1e15 plain notation would print the exact binary value instead of the shortest.
-  std::array<char, 512> buf{};
+  std::array<char, 512> buf;  // only the written part is read
   std::string large;
   std::string_view digits;
   if (std::fabs(x) < 1e15) {
