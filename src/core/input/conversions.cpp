@@ -97,6 +97,8 @@ ConvertMenuState convert_menu_state(const Workspace& ws) {
 }
 
 ConvertMenuState toggle_right_wrong(Workspace& ws) {
+  // Switching by hand means the pane was not recoded here: there is nothing of ours to restore.
+  ws.saved_lines.clear();
   const bool on = !ws.right_wrong_mode;
   set_mode(ws, on, on ? DataCoding::right_wrong : DataCoding::original);
   return convert_menu_state(ws);
@@ -150,16 +152,26 @@ CheckResult convert_back_from_right_wrong(EditorDocument& doc, Workspace& ws) {
   if (!ws.right_wrong_mode) return {};
   set_mode(ws, false, DataCoding::original);
   const int k = item_count(ws);
+  const bool recoded_here = !ws.saved_lines.empty();
   ws.responses = ws.saved_responses;
   for (int j = 1; j <= k; ++j) {
     const auto uj = static_cast<std::size_t>(j);
     ws.key_values[uj] = ws.saved_key_values[uj];
     ws.option_values[uj] = ws.saved_option_values[uj];
-    ws.correct_answers[uj] = ws.saved_correct_answers[uj];
+    if (recoded_here) ws.correct_answers[uj] = ws.saved_correct_answers[uj];
   }
-  doc.editor.data_lines = ws.saved_lines;
-  doc.editor.answer_key = ws.saved_key_text;
-  doc.editor.options = ws.saved_options_text;
+  if (recoded_here) {
+    doc.editor.data_lines = std::move(ws.saved_lines);
+    doc.editor.answer_key = ws.saved_key_text;
+    doc.editor.options = ws.saved_options_text;
+    ws.saved_lines.clear();
+  } else {
+    // Data that came in right-wrong (the toggle was set by hand or by an example) go back
+    // to the lines first loaded.
+    doc.editor.data_lines = ws.original_lines;
+    doc.editor.answer_key = ws.original_key;
+    doc.editor.options = ws.option_counts;
+  }
   return {};
 }
 

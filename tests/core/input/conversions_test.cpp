@@ -130,6 +130,24 @@ TEST(Conversion, ZeroOneExportLeavesTheCodingAsItWas) {
   EXPECT_EQ(out[3], "Bob ,1,0,1,1");
 }
 
+TEST(Conversion, BackFromDataThatCameInRightWrongUsesTheFirstLoadedLines) {
+  auto t = four_items({"Ann 1100", "Bob 0101"});
+  t.doc.editor.answer_key = "1111";
+  t.doc.editor.options = "2222";
+  t.doc.editor.include = "YYYY";
+  ASSERT_TRUE(convert_to_right_wrong(t.doc, t.ws).ok());
+  // The mode is switched off and on again by hand: converting back must not bring back the
+  // lines of the earlier conversion.
+  toggle_right_wrong(t.ws);
+  t.doc.editor.data_lines = {"Ann 1111", "Bob 0000"};
+  t.ws.originals_saved = false;
+  ASSERT_TRUE(convert_to_letters(t.doc, t.ws).ok());
+  toggle_right_wrong(t.ws);
+  ASSERT_TRUE(convert_back_from_right_wrong(t.doc, t.ws).ok());
+  EXPECT_EQ(t.doc.editor.data_lines, (std::vector<std::string>{"Ann 1111", "Bob 0000"}));
+  EXPECT_EQ(t.doc.editor.answer_key, "1111");
+}
+
 TEST(Conversion, MenuStateFollowsTheToggle) {
   Workspace ws;
   ConvertMenuState off = convert_menu_state(ws);
