@@ -31,7 +31,10 @@ Lines read_lines(const std::filesystem::path& path) {
   std::ostringstream ss;
   ss << in.rdbuf();
   if (in.bad()) throw FileError(reason(path, "Cannot read file"));
-  const std::string text = ss.str();
+  return split_lines(ss.str());
+}
+
+Lines split_lines(std::string_view text) {
   Lines lines;
   std::string current;
   for (std::size_t i = 0; i < text.size(); ++i) {

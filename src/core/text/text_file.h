@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace jrv {
@@ -15,6 +16,9 @@ using Lines = std::vector<std::string>;
 // The lines of a file; CR LF, LF and a lone CR all end a line. A last line without an
 // ending still counts. Throws FileError when the file cannot be opened or read.
 Lines read_lines(const std::filesystem::path& path);
+
+// The lines of a text as read_lines splits a file's bytes.
+Lines split_lines(std::string_view text);
 
 // Writes `lines`, each followed by CR LF. Throws FileError (the target unchanged).
 void write_lines(const std::filesystem::path& path, const Lines& lines);
