@@ -3,10 +3,14 @@
 #include <QApplication>
 
 #include "ui/app/map_main_unit.h"
+#include "ui/app/program.h"
+#include "ui/support/qt_prompter.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  jrv::ui::TMapForm main_window;
-  main_window.show();
+  QApplication::setApplicationDisplayName("JRV");
+  jrv::ui::QtPrompter prompter;
+  jrv::ui::Program program(prompter);
+  program.main_window().show();
   return app.exec();
 }

@@ -1,0 +1,56 @@
+#include "ui/app/program.h"
+
+#include "ui/app/about_form_unit.h"
+#include "ui/app/ack_form_unit.h"
+#include "ui/app/code_form_unit.h"
+#include "ui/app/map_main_unit.h"
+#include "ui/app/user_form_unit.h"
+#include "ui/charts/graph_unit.h"
+#include "ui/generate/gen_form_unit.h"
+#include "ui/input/answer_form_unit.h"
+#include "ui/input/data_entry_unit.h"
+#include "ui/input/import_unit.h"
+#include "ui/input/pc_unit.h"
+#include "ui/input/spss_unit.h"
+#include "ui/input/table_unit.h"
+#include "ui/reports/quick_view_unit.h"
+#include "ui/reports/report_form_unit.h"
+#include "ui/reports/results_form_unit.h"
+#include "ui/settings/disc_form_unit.h"
+#include "ui/settings/grade_form_unit.h"
+#include "ui/settings/prob_unit.h"
+#include "ui/settings/spearman_form_unit.h"
+
+namespace jrv::ui {
+
+Program::Program(Prompter& prompter) : session_(prompter) {
+  Windows& w = session_.windows;
+  main_ = std::make_unique<TMapForm>(session_);
+  w.map = main_.get();
+  // The other windows belong to the main window, stay hidden until called and keep their
+  // state between showings.
+  QWidget* owner = main_.get();
+  w.edit = new TEditForm(session_, owner);
+  w.user = new TUserForm(session_, owner);
+  w.about = new TAboutForm(session_, owner);
+  w.code = new TCodeForm(session_, owner);
+  w.gen = new TGenForm(session_, owner);
+  w.results = new TResultsForm(session_, owner);
+  w.grade = new TGradeForm(session_, owner);
+  w.disc = new TDiscForm(session_, owner);
+  w.spearman = new TSpearmanForm(session_, owner);
+  w.ack = new TAckForm(session_, owner);
+  w.table = new TTableForm(session_, owner);
+  w.answer = new TAnswerForm(session_, owner);
+  w.report = new TReportForm(session_, owner);
+  w.graph = new TGraph(session_, owner);
+  w.spss = new TSPSSform(session_, owner);
+  w.pc = new TPCform(session_, owner);
+  w.quick_view = new TQuickViewForm(session_, owner);
+  w.import = new TImportForm(session_, owner);
+  w.prob = new TProbForm(session_, owner);
+}
+
+Program::~Program() = default;
+
+}  // namespace jrv::ui

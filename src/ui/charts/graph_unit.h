@@ -1,0 +1,73 @@
+#pragma once
+// The chart window: one bar series showing a chart of the last analysis; save as bitmap,
+// print, close.
+
+#include <QDialog>
+#include <string>
+#include <utility>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+class QChart;
+class QChartView;
+class QBarSeries;
+class QBarSet;
+class QBarCategoryAxis;
+class QValueAxis;
+
+namespace jrv::ui {
+
+struct Session;
+
+enum class ChartKind { histogram, score_bars, grade_bars };
+
+// What one chart shows: its title, bars (label, value) left to right, bar width in
+// percent, and whether each bar carries its value.
+struct ChartContent {
+  std::string title;
+  std::vector<std::pair<std::string, double>> bars;
+  int bar_width_percent = 70;
+  bool value_marks = false;
+};
+
+class TGraph : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TGraph(Session& session, QWidget* parent = nullptr);
+
+  // Fills the series with one chart of the last analysis and shows the window.
+  void show_chart(ChartKind kind);
+  void show_content(const ChartContent& content);
+
+  // What the series holds now.
+  QString title() const;
+  QStringList bar_labels() const;
+  QList<double> bar_values() const;
+  double bar_width() const;
+  bool value_marks() const;
+
+ public slots:
+  void Save1Click();
+  void Print1Click();
+  void Close1Click();
+
+ public:
+  QMenuBar* MainMenu1;
+  QAction* Save1;
+  QAction* Print1;
+  QAction* Close1;
+  QChartView* Chart1;
+  QBarSeries* Series1;
+
+ private:
+  Session& session_;
+  QChart* chart_;
+  QBarSet* set_;
+  QBarCategoryAxis* axis_x_;
+  QValueAxis* axis_y_;
+};
+
+}  // namespace jrv::ui

@@ -1,0 +1,155 @@
+#pragma once
+// The data editor: the test definition in edit fields, the examinee lines in a text pane,
+// and the check-and-load that turns them into the loaded test.
+
+#include <QDialog>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace jrv {
+struct CheckResult;
+}
+
+namespace jrv::ui {
+
+struct Session;
+
+class TEditForm : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TEditForm(Session& session, QWidget* parent = nullptr);
+
+  // The controls' texts into the session's document, and back.
+  void store_fields();
+  void load_fields();
+
+  // Brings the Convert menu in line with the workspace's right-wrong flag.
+  void refresh_convert_menu();
+
+  // Shows a check's messages in order and remembers the field to focus.
+  void show_check(const CheckResult& result);
+
+ public slots:
+  // Activation: runs every time the editor is shown.
+  void Startup1Click();
+  // Buttons.
+  void CancelClick();
+  void btn_save_mapClick();
+  void BitBtn1Click();
+  void btn_doneClick();
+  // File menu.
+  void New1Click();
+  void Open1Click();
+  void ImportJRVInputFilefrompreviousversion1Click();
+  void Save1Click();
+  void CloseOK1Click();
+  void Close1Click();
+  // Data and Options menus.
+  void GenerateData1Click();
+  void ChangeMaxOptionsto51Click();
+  void ChangeMaxOptionsto81Click();
+  void AnswerKeyandIncludeItemCodes1Click();
+  void CountlinesofdataasExaminees1Click();
+  void Allow9999cases1Click();
+  // Typing.
+  void txt_itemsChange();
+  void txt_label_lengthChange();
+  void txt_includeChange();
+
+ public:
+  QLineEdit* txt_title;
+  QLineEdit* txt_comments;
+  QLineEdit* txt_cases;
+  QLineEdit* txt_items;
+  QLineEdit* txt_label_length;
+  QLineEdit* txt_missing_data;
+  QLineEdit* txt_answer_key;
+  QLineEdit* txt_options;
+  QLineEdit* txt_include;
+  QPlainTextEdit* MemoData;
+  QLabel* lbl_scale1;
+  QLabel* lbl_scale2;
+  QLabel* lbl_key_scale1;
+  QLabel* lbl_key_scale2;
+  QLabel* lbl_key_scale3;
+  QLabel* lbl_key_scale4;
+  QLabel* lbl_data_note;
+
+  QPushButton* btn_clear;
+  QPushButton* Cancel;
+  QPushButton* btn_save_map;
+  QPushButton* BitBtn1;
+  QPushButton* btn_done;
+
+  QMenuBar* MainMenu1;
+  QMenu* File2;
+  QMenu* Data1;
+  QMenu* Convert1;
+  QMenu* Options2;
+  QMenu* Help2;
+
+  QAction* New1;
+  QAction* Open1;
+  QAction* ImportJRVInputFilefrompreviousversion1;
+  QAction* OpenJRVv330File1;
+  QAction* OpenJRVv42xFile1;
+  QAction* OpenJRVv5xxInputFile1;
+  QAction* Save1;
+  QAction* SaveCommaDelimited01Data1;
+  QAction* SaveCommaDelimitedRawData1;
+  QAction* CloseOK1;
+  QAction* Close1;
+
+  QAction* Insert1;
+  QAction* InsertDataKey1;
+  QAction* SaveData1;
+  QAction* GenerateData1;
+
+  QAction* convert_heading1;
+  QAction* ConvertDatatoRightWrongData1;
+  QAction* ConvertBacktoOriginalData1;
+  QAction* ConvertDatatoNumbers1;
+  QAction* ConvertDatatoLetters1;
+  QAction* ConvertDatabacktoOriginalLines1;
+  QAction* DataareRightWrongData1;
+
+  QAction* SetTableofSpecifications1;
+  QAction* SetAlternativeCorrectAnswers1;
+  QAction* PartialCredit1;
+  QAction* ChangeMaxOptionsto51;
+  QAction* ChangeMaxOptionsto81;
+
+  QAction* AnswerKeyandIncludeItemCodes1;
+  QAction* HowToImportVKMTestscoreData1;
+  QAction* InsertTESTSCOREdata1;
+  QAction* CountlinesofdataasExaminees1;
+  QAction* SecretSetupQZL11;
+
+  // Leaves the editor; `again` asks the main window to show it once more.
+  void leave(bool again);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void build_fields();
+  void build_menus();
+  void connect_handlers();
+  void rebuild_rulers();
+  void accept_data(bool analyze);
+  bool check_and_load(bool analyze);
+  void set_fields_quietly(const std::function<void()>& change);
+
+  Session& session_;
+  QString pending_focus_;
+  bool quiet_ = false;  // fields being filled by the program, not typed
+};
+
+}  // namespace jrv::ui

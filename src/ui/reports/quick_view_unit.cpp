@@ -1,0 +1,82 @@
+#include "ui/reports/quick_view_unit.h"
+
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QVBoxLayout>
+
+#include "ui/app/session.h"
+#include "ui/support/prompter.h"
+#include "ui/support/qt_text.h"
+#include "ui/support/widgets.h"
+
+namespace jrv::ui {
+
+namespace {
+constexpr int kNarrowWidth = 750;
+constexpr int kWideWidth = 820;
+constexpr int kHeight = 640;
+}  // namespace
+
+TQuickViewForm::TQuickViewForm(Session& session, QWidget* parent)
+    : QDialog(parent), session_(session) {
+  setObjectName("TQuickViewForm");
+  setWindowTitle("Quick Results Viewer");
+  auto* outer = new QVBoxLayout(this);
+  MainMenu1 = named<QMenuBar>(this, "MainMenu1");
+  outer->setMenuBar(MainMenu1);
+  const auto item = [this](const char* name, const QString& caption) {
+    auto* a = MainMenu1->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    return a;
+  };
+  Save1 = item("Save1", "Save");
+  Print1 = item("Print1", "Print");
+  N10pitch1 = item("N10pitch1", "10 pitch Courier New");
+  N12pitch1 = item("N12pitch1", "12 pitch Courier New");
+  Close1 = item("Close1", "Close");
+
+  RichEdit1 = named<QPlainTextEdit>(this, "RichEdit1");
+  make_report_pane(*RichEdit1, fixed_pitch_font(10), true);
+  outer->addWidget(RichEdit1, 1);
+
+  connect(Save1, &QAction::triggered, this, &TQuickViewForm::Save1Click);
+  connect(Print1, &QAction::triggered, this, &TQuickViewForm::Print1Click);
+  connect(N10pitch1, &QAction::triggered, this, &TQuickViewForm::N10pitch1Click);
+  connect(N12pitch1, &QAction::triggered, this, &TQuickViewForm::N12pitch1Click);
+  connect(Close1, &QAction::triggered, this, &TQuickViewForm::Close1Click);
+  resize(kNarrowWidth, kHeight);
+}
+
+void TQuickViewForm::set_content(ViewerContent content, const std::vector<std::string>& lines) {
+  viewer_content_ = content;
+  set_pane_lines(*RichEdit1, lines);
+}
+
+void TQuickViewForm::set_pitch(int width, int points) {
+  resize(width, height());
+  RichEdit1->setFont(fixed_pitch_font(points));
+}
+
+void TQuickViewForm::N10pitch1Click() {
+  set_pitch(kNarrowWidth, 10);
+}
+void TQuickViewForm::N12pitch1Click() {
+  set_pitch(kWideWidth, 12);
+}
+
+void TQuickViewForm::Close1Click() {
+  set_pitch(kNarrowWidth, 10);
+  close();
+}
+
+void TQuickViewForm::Print1Click() {
+  QPrinter printer;
+  printer.setDocName("JRV Quick Results");
+  if (!session_.prompter.setup_printer(this, printer)) return;
+  RichEdit1->print(&printer);
+}
+
+void TQuickViewForm::Save1Click() {}
+
+}  // namespace jrv::ui

@@ -1,0 +1,30 @@
+#include "ui/support/prompter.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+namespace jrv::ui {
+
+QStringList qt_name_filters(const QString& filter) {
+  QStringList out;
+  const QStringList parts = filter.split('|');
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QString description = parts[i];
+    // The description often repeats the patterns in brackets; Qt reads the patterns from
+    // the last bracket, so put the real ones there.
+    const qsizetype open = description.lastIndexOf('(');
+    if (open > 0) description = description.left(open).trimmed();
+    QString patterns = parts[i + 1];
+    patterns.replace(';', ' ');
+    out << description + " (" + patterns + ")";
+  }
+  return out;
+}
+
+QString with_default_extension(const QString& path, const QString& default_extension) {
+  if (path.isEmpty() || default_extension.isEmpty()) return path;
+  if (!QFileInfo(path).suffix().isEmpty()) return path;
+  return path + "." + default_extension;
+}
+
+}  // namespace jrv::ui

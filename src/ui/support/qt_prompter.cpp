@@ -1,0 +1,69 @@
+#include "ui/support/qt_prompter.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace jrv::ui {
+
+void QtPrompter::message(QWidget* parent, const QString& text) {
+  QMessageBox box(parent);
+  box.setWindowTitle(QApplication::applicationDisplayName());
+  box.setText(text);
+  box.setStandardButtons(QMessageBox::Ok);
+  box.exec();
+}
+
+bool QtPrompter::question(QWidget* parent, const QString& text) {
+  return QMessageBox::question(parent, QApplication::applicationDisplayName(), text,
+                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+namespace {
+
+std::optional<QString> run_file_dialog(QWidget* parent, const FileDialogSpec& spec,
+                                       QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(parent);
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                     : QFileDialog::AnyFile);
+  dialog.setNameFilters(qt_name_filters(spec.filter));
+  if (!spec.default_extension.isEmpty()) dialog.setDefaultSuffix(spec.default_extension);
+  if (!spec.overwrite_prompt) dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+  if (!spec.proposed_name.isEmpty()) dialog.selectFile(spec.proposed_name);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
+}  // namespace
+
+std::optional<QString> QtPrompter::open_file(QWidget* parent, const FileDialogSpec& spec) {
+  return run_file_dialog(parent, spec, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtPrompter::save_file(QWidget* parent, const FileDialogSpec& spec) {
+  return run_file_dialog(parent, spec, QFileDialog::AcceptSave);
+}
+
+std::optional<QFont> QtPrompter::choose_font(QWidget* parent, const QFont& initial) {
+  bool ok = false;
+  const QFont font = QFontDialog::getFont(&ok, initial, parent);
+  if (!ok) return {};
+  return font;
+}
+
+bool QtPrompter::setup_printer(QWidget* parent, QPrinter& printer) {
+  QPrintDialog dialog(&printer, parent);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+int QtPrompter::show_modal(QDialog& dialog) {
+  return dialog.exec();
+}
+
+}  // namespace jrv::ui

@@ -1,0 +1,19 @@
+#pragma once
+// The prompter of the running program: real Qt dialogs.
+
+#include "ui/support/prompter.h"
+
+namespace jrv::ui {
+
+class QtPrompter : public Prompter {
+ public:
+  void message(QWidget* parent, const QString& text) override;
+  bool question(QWidget* parent, const QString& text) override;
+  std::optional<QString> open_file(QWidget* parent, const FileDialogSpec& spec) override;
+  std::optional<QString> save_file(QWidget* parent, const FileDialogSpec& spec) override;
+  std::optional<QFont> choose_font(QWidget* parent, const QFont& initial) override;
+  bool setup_printer(QWidget* parent, QPrinter& printer) override;
+  int show_modal(QDialog& dialog) override;
+};
+
+}  // namespace jrv::ui

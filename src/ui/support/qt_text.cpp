@@ -1,0 +1,75 @@
+#include "ui/support/qt_text.h"
+
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+
+namespace jrv::ui {
+
+std::filesystem::path to_path(const QString& path) {
+  return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+QString from_path(const std::filesystem::path& path) {
+  return QFile::decodeName(QByteArray::fromStdString(path.string()));
+}
+
+QString join_lines(const std::vector<std::string>& lines) {
+  std::size_t total = 0;
+  for (const auto& l : lines) total += l.size() + 1;
+  std::string joined;
+  joined.reserve(total);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) joined += '\n';
+    joined += lines[i];
+  }
+  return to_q(joined);
+}
+
+std::vector<std::string> pane_lines(const QPlainTextEdit& pane) {
+  std::vector<std::string> lines;
+  const QTextDocument* doc = pane.document();
+  if (doc->blockCount() == 1 && doc->firstBlock().length() <= 1) return lines;
+  lines.reserve(static_cast<std::size_t>(doc->blockCount()));
+  for (QTextBlock b = doc->firstBlock(); b.isValid(); b = b.next()) {
+    lines.push_back(from_q(b.text()));
+  }
+  return lines;
+}
+
+void set_pane_lines(QPlainTextEdit& pane, const std::vector<std::string>& lines) {
+  pane.setPlainText(join_lines(lines));
+}
+
+namespace {
+QFont courier() {
+  QFont f;
+  f.setFamilies({"Courier New", "Liberation Mono", "Courier", "monospace"});
+  f.setStyleHint(QFont::TypeWriter);
+  f.setFixedPitch(true);
+  return f;
+}
+}  // namespace
+
+QFont fixed_pitch_font(int points) {
+  QFont f = courier();
+  f.setPointSize(points);
+  return f;
+}
+
+QFont fixed_pitch_font_pixels(int pixels) {
+  QFont f = courier();
+  f.setPixelSize(pixels);
+  return f;
+}
+
+void make_report_pane(QPlainTextEdit& pane, const QFont& font, bool read_only) {
+  pane.setFont(font);
+  pane.setReadOnly(read_only);
+  pane.setLineWrapMode(QPlainTextEdit::NoWrap);
+  pane.setWordWrapMode(QTextOption::NoWrap);
+  pane.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  pane.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+}  // namespace jrv::ui

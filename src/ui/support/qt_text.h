@@ -1,0 +1,42 @@
+#pragma once
+// Passing texts between the core (8-bit strings, one string per line) and Qt widgets.
+
+#include <QFont>
+#include <QString>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QPlainTextEdit;
+
+namespace jrv::ui {
+
+// The core's texts are in the 8-bit character set of the files, read as Latin-1.
+inline QString to_q(std::string_view s) {
+  return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+inline std::string from_q(const QString& s) {
+  return s.toLatin1().toStdString();
+}
+
+// File paths go to the file system in its own encoding, not Latin-1.
+std::filesystem::path to_path(const QString& path);
+QString from_path(const std::filesystem::path& path);
+
+// All lines joined for one setPlainText (appending line by line is far too slow for
+// ten thousand examinees).
+QString join_lines(const std::vector<std::string>& lines);
+
+// The lines of a text pane: one per text block, none for an empty pane.
+std::vector<std::string> pane_lines(const QPlainTextEdit& pane);
+void set_pane_lines(QPlainTextEdit& pane, const std::vector<std::string>& lines);
+
+// "Courier New" at `points`, resolved to its metric twin where it is not installed.
+QFont fixed_pitch_font(int points);
+QFont fixed_pitch_font_pixels(int pixels);
+
+// A read-only report pane: fixed pitch, no wrap, both scroll bars.
+void make_report_pane(QPlainTextEdit& pane, const QFont& font, bool read_only);
+
+}  // namespace jrv::ui

@@ -1,0 +1,55 @@
+#pragma once
+// A prompter for window tests: records every message and dialog, answers dialogs from a
+// script, and never blocks. A modal window is shown, handed to the next scripted action
+// (which types and clicks), and closed if the action left it open.
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "ui/support/prompter.h"
+
+namespace jrv::ui::test {
+
+class ScriptedPrompter : public Prompter {
+ public:
+  using ModalAction = std::function<void(QDialog&)>;
+
+  // What was asked.
+  QStringList messages;
+  QStringList questions;
+  std::vector<FileDialogSpec> open_requests;
+  std::vector<FileDialogSpec> save_requests;
+  std::vector<QFont> font_requests;
+  QStringList printed_documents;  // document names of confirmed print jobs
+  QStringList modal_windows;      // objectNames of the windows shown modally
+
+  // The answers, used in order; when a queue is empty the dialog is cancelled (questions
+  // are answered Yes, modal windows closed).
+  std::deque<std::optional<QString>> open_answers;
+  std::deque<std::optional<QString>> save_answers;
+  std::deque<bool> question_answers;
+  std::deque<std::optional<QFont>> font_answers;
+  std::deque<std::optional<QString>> print_answers;  // a PDF path prints, nothing cancels
+  std::deque<ModalAction> modal_actions;
+
+  void message(QWidget* parent, const QString& text) override;
+  bool question(QWidget* parent, const QString& text) override;
+  std::optional<QString> open_file(QWidget* parent, const FileDialogSpec& spec) override;
+  std::optional<QString> save_file(QWidget* parent, const FileDialogSpec& spec) override;
+  std::optional<QFont> choose_font(QWidget* parent, const QFont& initial) override;
+  bool setup_printer(QWidget* parent, QPrinter& printer) override;
+  int show_modal(QDialog& dialog) override;
+
+  // Messages since the last call, and forget them.
+  QStringList take_messages();
+
+ private:
+  int unanswered_modal_ = 0;
+};
+
+}  // namespace jrv::ui::test

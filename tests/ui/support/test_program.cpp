@@ -1,0 +1,42 @@
+#include "ui/support/test_program.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStringList>
+
+namespace jrv::ui::test {
+
+void type_test(TEditForm& editor, const TypedTest& test) {
+  editor.txt_title->setText(test.title);
+  editor.txt_comments->setText(test.comments);
+  editor.txt_cases->setText(test.cases);
+  editor.txt_items->setText(test.items);
+  editor.txt_label_length->setText(test.label_length);
+  editor.txt_answer_key->setText(test.key);
+  editor.txt_options->setText(test.options);
+  editor.txt_include->setText(test.include);
+  QStringList lines;
+  for (const auto& l : test.lines) lines << l;
+  editor.MemoData->setPlainText(lines.join('\n'));
+}
+
+QByteArray file_bytes(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return f.readAll();
+}
+
+std::vector<std::string> file_lines(const QString& path) {
+  std::vector<std::string> out;
+  const QByteArray bytes = file_bytes(path);
+  for (const QByteArray& l : bytes.split('\n')) {
+    QByteArray line = l;
+    if (line.endsWith('\r')) line.chop(1);
+    out.push_back(line.toStdString());
+  }
+  if (!out.empty() && out.back().empty()) out.pop_back();
+  return out;
+}
+
+}  // namespace jrv::ui::test
