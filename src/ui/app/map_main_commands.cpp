@@ -246,26 +246,30 @@ void TMapForm::OpenJRVinputFile1Click() {
 
 // ---- What the editor hands back ----------------------------------------------------------
 
-void TMapForm::show_title_line() {
-  const Workspace& ws = session_.ws;
-  txt_t->setText(to_q(ws.title + " (" + ws.comments + ")"));
+void TMapForm::show_title_line(const QString& text) {
+  txt_t->setText(text);
   btn_unhide->show();
   lbl_t->show();
   txt_t->show();
 }
 
-void TMapForm::editor_accepted_update(const QString& base_name) {
+void TMapForm::editor_accepted_update(const QString& map_name, const QString& results_name,
+                                      const QString& title_line) {
   txt_map_name->hide();
   Label5->hide();
   Label5->setText("JRV Filename:");
   Label6->hide();
-  txt_map_name->setText(base_name.isEmpty() ? QStringLiteral("UNSAVED") : base_name);
-  txt_results_name->setText(base_name);
+  txt_map_name->setText(map_name);
+  txt_results_name->setText(results_name);
   Run1->setEnabled(true);
   btn_analyze->setEnabled(true);
-  show_title_line();
+  show_title_line(title_line);
   rdo_edit_data->setChecked(true);
   SaveJRVInputFile1->setEnabled(true);
+}
+
+void TMapForm::set_view_buttons_enabled(bool enabled) {
+  for (auto* b : {btn_view_examinee, btn_view_q_exam, btn_view_q_item}) b->setEnabled(enabled);
 }
 
 void TMapForm::editor_cancelled_update() {

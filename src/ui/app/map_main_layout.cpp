@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/workspace/identity.h"
 #include "ui/app/map_main_unit.h"
 #include "ui/app/session.h"
 #include "ui/support/qt_text.h"
@@ -21,12 +22,11 @@ namespace jrv::ui {
 namespace {
 constexpr int kWindowWidth = 1240;
 constexpr int kWindowHeight = 800;
-const QString kMainCaption = QStringLiteral("JRV: Orvandel (version 6.65)");
 }  // namespace
 
 TMapForm::TMapForm(Session& session, QWidget* parent) : QMainWindow(parent), session_(session) {
   setObjectName("TMapForm");
-  setWindowTitle(kMainCaption);
+  setWindowTitle(QString::fromLatin1(kProgramCaption));
   QFont bold = font();
   bold.setBold(true);
   setFont(bold);

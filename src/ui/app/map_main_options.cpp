@@ -3,22 +3,21 @@
 #include <QAction>
 #include <QPushButton>
 
+#include "core/settings/options_menu.h"
 #include "ui/app/map_main_unit.h"
 #include "ui/app/session.h"
 #include "ui/settings/disc_form_unit.h"
 #include "ui/settings/grade_form_unit.h"
 #include "ui/settings/prob_unit.h"
 #include "ui/support/prompter.h"
+#include "ui/support/qt_text.h"
 
 namespace jrv::ui {
 
 void TMapForm::note_option_changed() {
-  if (btn_analyze->isEnabled()) {
-    btn_analyze->setText("Analyze with NEW Options (F9)");
-    btn_analyze->setFocus();
-  } else {
-    btn_analyze->setText("Analyze (F9)");
-  }
+  const bool enabled = btn_analyze->isEnabled();
+  btn_analyze->setText(to_q(analyze_caption_after_option_change(enabled)));
+  if (enabled) btn_analyze->setFocus();
 }
 
 void TMapForm::SetPercentagesforGrades1Click() {
@@ -56,21 +55,16 @@ void TMapForm::SetCriteriaforProblemItems1Click() {
 
 void TMapForm::ShowProblemItems1Click() {
   note_option_changed();
-  auto& suggest = session_.ws.options.suggest_problem_items;
-  suggest = !suggest;
-  ShowProblemItems1->setChecked(suggest);
+  toggle_suggest_problem_items(session_.ws.options);
+  ShowProblemItems1->setChecked(session_.ws.options.suggest_problem_items);
 }
 
 void TMapForm::toggle_hide_labels() {
-  auto& hide = session_.ws.options.hide_labels;
-  hide = !hide;
-  HideExamineeLabelsnames1->setChecked(hide);
-  if (hide) {
-    btn_unhide->setText("UN-Hide names");
-    rdo_sort_scorClick();
-  } else {
-    btn_unhide->setText("Hide names");
-  }
+  AnalysisOptions& options = session_.ws.options;
+  set_hide_labels(options, !options.hide_labels);
+  HideExamineeLabelsnames1->setChecked(options.hide_labels);
+  btn_unhide->setText(to_q(unhide_button_caption(options.hide_labels)));
+  if (options.hide_labels) rdo_sort_scorClick();  // its check mark and the caption
 }
 
 void TMapForm::HideExamineeLabelsnames1Click() {
@@ -154,6 +148,37 @@ void TMapForm::rdo_use_lettersClick() {
   note_option_changed();
   session_.ws.options.band_units = BandUnits::letters;
   choose(rdo_use_letters);
+}
+
+void TMapForm::sync_option_marks() {
+  const Workspace& ws = session_.ws;
+  const AnalysisOptions& o = ws.options;
+  PrintGradesonIndividualReports1->setChecked(ws.print_grades_on_reports);
+  (o.round_grade_percent ? RoundPercentageScoresforLetterGrades1
+                         : UseAbsolutePercentagesforLetterGrades1)
+      ->setChecked(true);
+  ShowProblemItems1->setChecked(o.suggest_problem_items);
+  HideExamineeLabelsnames1->setChecked(o.hide_labels);
+  btn_unhide->setText(to_q(unhide_button_caption(o.hide_labels)));
+  switch (o.examinee_sort) {
+    case ExamineeSort::none: rdo_sort_none->setChecked(true); break;
+    case ExamineeSort::by_label: rdo_sort_name->setChecked(true); break;
+    case ExamineeSort::by_score: rdo_sort_scor->setChecked(true); break;
+  }
+  switch (o.item_sort) {
+    case ItemSort::item_number: rdo_sort_numb->setChecked(true); break;
+    case ItemSort::difficulty: rdo_sort_diff->setChecked(true); break;
+    case ItemSort::discrimination: rdo_sort_disc->setChecked(true); break;
+    case ItemSort::point_biserial: rdo_sort_pbis->setChecked(true); break;
+    case ItemSort::adj_point_biserial: rdo_sort_adjp->setChecked(true); break;
+  }
+  switch (o.band_units) {
+    case BandUnits::raw: rdo_use_raw->setChecked(true); break;
+    case BandUnits::percent: rdo_use_percent->setChecked(true); break;
+    case BandUnits::letters: rdo_use_letters->setChecked(true); break;
+  }
+  ChangeSeedValueeverytimeGeneratorisCalled1->setChecked(ws.change_seed_each_time);
+  AutomaticallySaveJRVfilewhensavingresults1->setChecked(ws.auto_save_input);
 }
 
 void TMapForm::ChangeSeedValueeverytimeGeneratorisCalled1Click() {

@@ -25,14 +25,19 @@ class TMapForm : public QMainWindow {
   explicit TMapForm(Session& session, QWidget* parent = nullptr);
 
   // Called by the data editor when it is left through "Close && Analyze" or "OK".
-  void editor_accepted_update(const QString& base_name);
+  void editor_accepted_update(const QString& map_name, const QString& results_name,
+                              const QString& title_line);
+  // "View Full Results", the quick examinee and the quick item views.
+  void set_view_buttons_enabled(bool enabled);
+  // The Options menu's check marks from the workspace's options.
+  void sync_option_marks();
   // Called by the data editor's Cancel.
   void editor_cancelled_update();
   // Called by the editor's "Save JRV File" when a file was chosen.
   void input_file_saved_update();
 
-  // The title line under the panels ("title (comments)"), shown.
-  void show_title_line();
+  // The title line under the panels, shown.
+  void show_title_line(const QString& text);
 
  public slots:
   // INPUT panel.

@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/charts/bar_charts.h"
+#include "core/charts/histogram.h"
 #include "core/text/errors.h"
 #include "core/text/text_file.h"
 #include "ui/app/session.h"
@@ -69,21 +71,32 @@ TGraph::TGraph(Session& session, QWidget* parent) : QDialog(parent), session_(se
 }
 
 void TGraph::show_chart(ChartKind kind) {
-  (void)kind;
+  const Workspace& ws = session_.ws;
+  switch (kind) {
+    case ChartKind::histogram:
+      show_series(score_histogram(ws));
+      break;
+    case ChartKind::score_bars:
+      show_series(score_bar_chart(ws));
+      break;
+    case ChartKind::grade_bars:
+      show_series(grade_bar_chart(ws));
+      break;
+  }
   show();
   raise();
 }
 
-void TGraph::show_content(const ChartContent& content) {
+void TGraph::show_series(const ChartSeries& content) {
   set_->remove(0, set_->count());
   axis_x_->clear();
   chart_->setTitle(to_q(content.title));
   QStringList labels;
   double top = 0;
-  for (const auto& [label, value] : content.bars) {
-    labels << to_q(label);
-    set_->append(value);
-    top = std::max(top, value);
+  for (const ChartBar& bar : content.bars) {
+    labels << to_q(bar.label);
+    set_->append(bar.value);
+    top = std::max(top, bar.value);
   }
   axis_x_->append(labels);
   // Room above the tallest bar for its value mark; whole-number ticks.

@@ -4,8 +4,9 @@
 
 #include <QDialog>
 #include <string>
-#include <utility>
 #include <vector>
+
+#include "core/charts/chart_series.h"
 
 class QAction;
 class QMenu;
@@ -24,15 +25,6 @@ struct Session;
 
 enum class ChartKind { histogram, score_bars, grade_bars };
 
-// What one chart shows: its title, bars (label, value) left to right, bar width in
-// percent, and whether each bar carries its value.
-struct ChartContent {
-  std::string title;
-  std::vector<std::pair<std::string, double>> bars;
-  int bar_width_percent = 70;
-  bool value_marks = false;
-};
-
 class TGraph : public QDialog {
   Q_OBJECT
  public:
@@ -40,7 +32,7 @@ class TGraph : public QDialog {
 
   // Fills the series with one chart of the last analysis and shows the window.
   void show_chart(ChartKind kind);
-  void show_content(const ChartContent& content);
+  void show_series(const ChartSeries& series);
 
   // What the series holds now.
   QString title() const;

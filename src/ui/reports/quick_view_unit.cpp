@@ -1,11 +1,16 @@
 #include "ui/reports/quick_view_unit.h"
 
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QVBoxLayout>
 
+#include "core/input/input_file_writer.h"
+#include "core/text/text_file.h"
+#include "ui/app/map_main_unit.h"
 #include "ui/app/session.h"
+#include "ui/input/data_entry_unit.h"
 #include "ui/support/prompter.h"
 #include "ui/support/qt_text.h"
 #include "ui/support/widgets.h"
@@ -77,6 +82,24 @@ void TQuickViewForm::Print1Click() {
   RichEdit1->print(&printer);
 }
 
-void TQuickViewForm::Save1Click() {}
+void TQuickViewForm::Save1Click() {
+  FileDialogSpec spec;
+  spec.default_extension = "txt";
+  spec.filter = "Text files (*.TXT)|*.txt";
+  spec.proposed_name = to_q(quick_view_proposed_name(
+      viewer_content_, from_q(session_.windows.map->txt_results_name->text())));
+  const auto chosen = session_.prompter.save_file(this, spec);
+  if (!chosen) return;
+  const std::filesystem::path path = to_path(*chosen);
+  try {
+    write_lines(path, quick_view_save_lines(session_.ws, viewer_content_, pane_lines(*RichEdit1)));
+    session_.windows.edit->store_fields();
+    const SaveResult copy = save_input_file(quick_view_input_copy_path(path), session_.doc,
+                                            session_.ws, InputSave::automatic_copy);
+    for (const auto& m : copy.check.messages) session_.prompter.message(this, to_q(m));
+  } catch (const std::exception& e) {  // FileError, ConversionError
+    session_.prompter.message(this, to_q(e.what()));
+  }
+}
 
 }  // namespace jrv::ui

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/reports/quick_view_texts.h"
+
 class QAction;
 class QMenuBar;
 class QPlainTextEdit;
@@ -13,8 +15,6 @@ class QPlainTextEdit;
 namespace jrv::ui {
 
 struct Session;
-
-enum class ViewerContent { examinee_results, item_analysis, options_analysis };
 
 class TQuickViewForm : public QDialog {
   Q_OBJECT

@@ -1,0 +1,95 @@
+// Drives the real windows through a short tour and writes a PNG of each window into the
+// folder given as the first argument: the main window before and after an analysis, the
+// data editor, the results viewer, the quick viewer with each of its reports, and each chart.
+
+#include <QApplication>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdio>
+
+#include "core/generate/example_sets.h"
+#include "ui/app/map_main_unit.h"
+#include "ui/app/program.h"
+#include "ui/charts/graph_unit.h"
+#include "ui/input/data_entry_unit.h"
+#include "ui/reports/quick_view_unit.h"
+#include "ui/reports/results_form_unit.h"
+#include "ui/support/scripted_prompter.h"
+
+using namespace jrv;
+using namespace jrv::ui;
+
+namespace {
+
+QString out_dir;
+int failures = 0;
+
+void shoot(QWidget& window, const QString& name) {
+  window.show();
+  window.raise();
+  QApplication::processEvents();
+  const QString path = QDir(out_dir).filePath(name + ".png");
+  if (!window.grab().save(path)) {
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    ++failures;
+  } else {
+    std::printf("%s\n", qPrintable(path));
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+    return 2;
+  }
+  out_dir = QString::fromLocal8Bit(argv[1]);
+  QDir().mkpath(out_dir);
+
+  test::ScriptedPrompter prompter;
+  Program program(prompter);
+  Session& s = program.session();
+  TMapForm& map = program.main_window();
+  shoot(map, "01_main_window_start");
+
+  // Sample Data Set #1 into the editor, photographed, then "Close && Analyze".
+  load_example(ExampleSet::sample1, s.doc, s.ws);
+  prompter.modal_actions.push_back([](QDialog& d) {
+    auto& editor = static_cast<TEditForm&>(d);
+    editor.load_fields();
+    shoot(editor, "02_data_editor");
+    editor.btn_done->click();
+  });
+  map.rdo_edit_data->setChecked(true);
+  map.btn_gotodata->click();
+  for (const auto& m : prompter.messages) std::fprintf(stderr, "message: %s\n", qPrintable(m));
+  shoot(map, "03_main_window_analysed");
+
+  map.btn_view_examinee->click();
+  TResultsForm& results = *s.windows.results;
+  shoot(results, "04_results_viewer");
+  results.btn_hist->click();
+  shoot(*s.windows.graph, "05_chart_histogram");
+  results.btn_bar->click();
+  shoot(*s.windows.graph, "06_chart_score_bars");
+  results.btn_grades->click();
+  shoot(*s.windows.graph, "07_chart_grade_bars");
+  s.windows.graph->close();
+  results.close();
+
+  TQuickViewForm& quick = *s.windows.quick_view;
+  map.btn_view_q_exam->click();
+  shoot(quick, "08_quick_examinee");
+  map.btn_view_q_item->click();
+  shoot(quick, "09_quick_items");
+  map.btn_view_options->click();
+  shoot(quick, "10_quick_options");
+  quick.N12pitch1->trigger();
+  shoot(quick, "11_quick_options_12_pitch");
+  quick.Close1->trigger();
+  return failures == 0 ? 0 : 1;
+}
