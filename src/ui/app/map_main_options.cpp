@@ -161,21 +161,43 @@ void TMapForm::sync_option_marks() {
   HideExamineeLabelsnames1->setChecked(o.hide_labels);
   btn_unhide->setText(to_q(unhide_button_caption(o.hide_labels)));
   switch (o.examinee_sort) {
-    case ExamineeSort::none: rdo_sort_none->setChecked(true); break;
-    case ExamineeSort::by_label: rdo_sort_name->setChecked(true); break;
-    case ExamineeSort::by_score: rdo_sort_scor->setChecked(true); break;
+    case ExamineeSort::none:
+      rdo_sort_none->setChecked(true);
+      break;
+    case ExamineeSort::by_label:
+      rdo_sort_name->setChecked(true);
+      break;
+    case ExamineeSort::by_score:
+      rdo_sort_scor->setChecked(true);
+      break;
   }
   switch (o.item_sort) {
-    case ItemSort::item_number: rdo_sort_numb->setChecked(true); break;
-    case ItemSort::difficulty: rdo_sort_diff->setChecked(true); break;
-    case ItemSort::discrimination: rdo_sort_disc->setChecked(true); break;
-    case ItemSort::point_biserial: rdo_sort_pbis->setChecked(true); break;
-    case ItemSort::adj_point_biserial: rdo_sort_adjp->setChecked(true); break;
+    case ItemSort::item_number:
+      rdo_sort_numb->setChecked(true);
+      break;
+    case ItemSort::difficulty:
+      rdo_sort_diff->setChecked(true);
+      break;
+    case ItemSort::discrimination:
+      rdo_sort_disc->setChecked(true);
+      break;
+    case ItemSort::point_biserial:
+      rdo_sort_pbis->setChecked(true);
+      break;
+    case ItemSort::adj_point_biserial:
+      rdo_sort_adjp->setChecked(true);
+      break;
   }
   switch (o.band_units) {
-    case BandUnits::raw: rdo_use_raw->setChecked(true); break;
-    case BandUnits::percent: rdo_use_percent->setChecked(true); break;
-    case BandUnits::letters: rdo_use_letters->setChecked(true); break;
+    case BandUnits::raw:
+      rdo_use_raw->setChecked(true);
+      break;
+    case BandUnits::percent:
+      rdo_use_percent->setChecked(true);
+      break;
+    case BandUnits::letters:
+      rdo_use_letters->setChecked(true);
+      break;
   }
   ChangeSeedValueeverytimeGeneratorisCalled1->setChecked(ws.change_seed_each_time);
   AutomaticallySaveJRVfilewhensavingresults1->setChecked(ws.auto_save_input);

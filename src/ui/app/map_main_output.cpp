@@ -58,8 +58,8 @@ void TMapForm::btn_saveresultsClick() {
   spec.default_extension = "txt";
   spec.filter = "Text files (*.TXT)|*.txt";
   spec.overwrite_prompt = true;
-  spec.proposed_name = txt_results_name->text().isEmpty() ? QStringLiteral("Results")
-                                                          : txt_results_name->text();
+  spec.proposed_name =
+      txt_results_name->text().isEmpty() ? QStringLiteral("Results") : txt_results_name->text();
   if (const auto chosen = session_.prompter.save_file(this, spec)) {
     const std::filesystem::path results = to_path(*chosen);
     try {
@@ -71,14 +71,13 @@ void TMapForm::btn_saveresultsClick() {
                                                  quick_options_lines(ws));
       }
       if (ws.save_rpt) {
-        const CheckResult r =
-            save_grade_reports(ws, session_.doc, companion_path(results, ".rpt"));
+        const CheckResult r = save_grade_reports(ws, session_.doc, companion_path(results, ".rpt"));
         for (const auto& m : r.messages) session_.prompter.message(this, to_q(m));
       }
       session_.windows.edit->store_fields();
       session_.output_input_path = companion_path(results, ".jrv").string();
-      const SaveResult copy = save_input_file(session_.output_input_path, session_.doc, ws,
-                                              InputSave::automatic_copy);
+      const SaveResult copy =
+          save_input_file(session_.output_input_path, session_.doc, ws, InputSave::automatic_copy);
       for (const auto& m : copy.check.messages) session_.prompter.message(this, to_q(m));
     } catch (const std::exception& e) {  // FileError, ConversionError: files before it stay
       session_.prompter.message(this, to_q(e.what()));

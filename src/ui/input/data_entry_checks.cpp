@@ -38,8 +38,7 @@ void show_rulers(TEditForm& e, const Rulers& rulers, bool pc_enabled) {
 }  // namespace
 
 void TEditForm::rebuild_rulers() {
-  show_rulers(*this,
-              build_rulers(from_q(txt_label_length->text()), from_q(txt_items->text())),
+  show_rulers(*this, build_rulers(from_q(txt_label_length->text()), from_q(txt_items->text())),
               session_.ws.pc_enabled);
 }
 
@@ -80,10 +79,10 @@ void TEditForm::refresh_convert_menu() {
 
 bool TEditForm::check_and_load(bool analyze) {
   store_fields();
-  const EditorExit exit = leave_editor(
-      session_.doc, session_.ws,
-      analyze ? EditorExitButton::close_and_analyze : EditorExitButton::ok,
-      session_.current_file_name);
+  const EditorExit exit =
+      leave_editor(session_.doc, session_.ws,
+                   analyze ? EditorExitButton::close_and_analyze : EditorExitButton::ok,
+                   session_.current_file_name);
   load_fields();  // the check shows what it filled in (include, options)
   show_check(exit.check);
   if (exit.reopen || !exit.accepted) {
@@ -92,8 +91,7 @@ bool TEditForm::check_and_load(bool analyze) {
   }
   session_.current_file_name = exit.current_file_name;
   TMapForm* map = session_.windows.map;
-  map->editor_accepted_update(to_q(exit.map_name), to_q(exit.results_name),
-                              to_q(exit.title_line));
+  map->editor_accepted_update(to_q(exit.map_name), to_q(exit.results_name), to_q(exit.title_line));
   map->set_view_buttons_enabled(exit.enable_view_buttons);
   session_.editor_accepted = exit.run_analysis;
   session_.data_valid = exit.run_analysis;
@@ -138,8 +136,8 @@ void TEditForm::Save1Click() {
   if (!path) return;
   session_.output_input_path = to_path(*path).string();
   try {
-    const SaveResult saved = save_input_file(to_path(*path), session_.doc, session_.ws,
-                                             InputSave::explicit_save);
+    const SaveResult saved =
+        save_input_file(to_path(*path), session_.doc, session_.ws, InputSave::explicit_save);
     show_check(saved.check);
     if (!saved.written) return;
   } catch (const std::exception& e) {  // ConversionError, FileError

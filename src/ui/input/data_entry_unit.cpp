@@ -39,11 +39,8 @@ void TEditForm::connect_handlers() {
           &TEditForm::AnswerKeyandIncludeItemCodes1Click);
   connect(CountlinesofdataasExaminees1, &QAction::triggered, this,
           &TEditForm::CountlinesofdataasExaminees1Click);
-  connect(txt_items, &QLineEdit::textChanged, this, [this] { rebuild_rulers(); });
-  connect(txt_label_length, &QLineEdit::textChanged, this, [this] { rebuild_rulers(); });
-  // Only typing is checked: the program filling the fields must not raise messages.
-  connect(txt_items, &QLineEdit::textEdited, this, &TEditForm::txt_itemsChange);
-  connect(txt_label_length, &QLineEdit::textEdited, this, &TEditForm::txt_label_lengthChange);
+  connect(txt_items, &QLineEdit::textChanged, this, &TEditForm::txt_itemsChange);
+  connect(txt_label_length, &QLineEdit::textChanged, this, &TEditForm::txt_label_lengthChange);
   connect(txt_include, &QLineEdit::textChanged, this, &TEditForm::txt_includeChange);
 }
 

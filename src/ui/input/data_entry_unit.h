@@ -30,6 +30,9 @@ class TEditForm : public QDialog {
   void store_fields();
   void load_fields();
 
+  // Redraws the rulers for the typed label length and item count (and partial credit).
+  void rebuild_rulers();
+
   // Brings the Convert menu in line with the workspace's right-wrong flag.
   void refresh_convert_menu();
 
@@ -142,7 +145,6 @@ class TEditForm : public QDialog {
   void build_fields();
   void build_menus();
   void connect_handlers();
-  void rebuild_rulers();
   void accept_data(bool analyze);
   bool check_and_load(bool analyze);
   void set_fields_quietly(const std::function<void()>& change);
