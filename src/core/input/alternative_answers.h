@@ -12,6 +12,9 @@
 
 namespace jrv {
 
+// Cancel needs no function: it changes nothing, and the check takes the stored alternatives
+// again (see apply_correct_answers).
+
 // Set-up of the grid from the editor's texts. When `show_window` is set the grid is ready
 // and the window opens; otherwise `check` holds the one message that explains why not.
 // The grid is rebuilt from scratch, so rows of an earlier test never survive.
