@@ -143,9 +143,11 @@ void TMapForm::build_panels() {
   txt_t->setReadOnly(true);
   lbl_t->hide();
   txt_t->hide();
+  btn_unhide->setFixedWidth(btn_unhide->sizeHint().width() + 24);
   title_row->addWidget(btn_unhide);
   title_row->addWidget(lbl_t);
   title_row->addWidget(txt_t, 1);
+  title_row->addStretch(0);
   outer->addLayout(title_row);
 
   // The two quick-result panes.

@@ -67,7 +67,7 @@ TGraph::TGraph(Session& session, QWidget* parent) : QDialog(parent), session_(se
   connect(Save1, &QAction::triggered, this, &TGraph::Save1Click);
   connect(Print1, &QAction::triggered, this, &TGraph::Print1Click);
   connect(Close1, &QAction::triggered, this, &TGraph::Close1Click);
-  resize(760, 520);
+  resize(860, 560);
 }
 
 void TGraph::show_chart(ChartKind kind) {
@@ -99,6 +99,12 @@ void TGraph::show_series(const ChartSeries& content) {
     top = std::max(top, bar.value);
   }
   axis_x_->append(labels);
+  // Many score bars: upright, smaller labels, so that every score stays readable.
+  QFont label_font = font();
+  if (labels.size() > 24) label_font.setPointSizeF(label_font.pointSizeF() * 0.8);
+  axis_x_->setLabelsFont(label_font);
+  axis_x_->setLabelsAngle(labels.size() > 24 ? -90 : 0);
+  axis_x_->setTruncateLabels(false);
   // Room above the tallest bar for its value mark; whole-number ticks.
   const double upper = std::max(1.0, std::ceil(top * 1.1));
   axis_y_->setRange(0, upper);

@@ -108,11 +108,14 @@ void TEditForm::build_fields() {
   outer->addWidget(lbl_data_note);
   lbl_scale1 = ruler(this, "lbl_scale1", fixed);
   lbl_scale2 = ruler(this, "lbl_scale2", fixed);
-  outer->addWidget(lbl_scale1);
-  outer->addWidget(lbl_scale2);
   MemoData = named<QPlainTextEdit>(this, "MemoData");
   make_report_pane(*MemoData, fixed, false);
-  outer->addWidget(MemoData, 1);
+  auto* data = new QVBoxLayout;
+  data->setSpacing(0);
+  data->addWidget(lbl_scale1);
+  data->addWidget(lbl_scale2);
+  data->addWidget(MemoData, 1);
+  outer->addLayout(data, 1);
 
   // The rulers start where the text of the field below them starts.
   const int field_indent = txt_answer_key->textMargins().left() + 4;

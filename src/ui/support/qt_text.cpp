@@ -1,6 +1,7 @@
 #include "ui/support/qt_text.h"
 
 #include <QFile>
+#include <QFontMetricsF>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 
@@ -70,6 +71,8 @@ void make_report_pane(QPlainTextEdit& pane, const QFont& font, bool read_only) {
   pane.setWordWrapMode(QTextOption::NoWrap);
   pane.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   pane.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // Tabs every eight columns, as in a text editor, so "\tTITLE:" lines up with the report.
+  pane.setTabStopDistance(8 * QFontMetricsF(font).horizontalAdvance(QLatin1Char(' ')));
 }
 
 }  // namespace jrv::ui

@@ -7,7 +7,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <cstdio>
 
 #include "core/generate/example_sets.h"
@@ -73,6 +74,12 @@ int main(int argc, char** argv) {
   map.btn_view_examinee->click();
   TResultsForm& results = *s.windows.results;
   shoot(results, "04_results_viewer");
+  // The item section begins after a page-break line.
+  QTextCursor at_item_section = results.results_box->document()->find("Item and Test Analysis");
+  at_item_section.clearSelection();
+  results.results_box->setTextCursor(at_item_section);
+  results.results_box->centerCursor();
+  shoot(results, "04b_results_viewer_item_section");
   results.btn_hist->click();
   shoot(*s.windows.graph, "05_chart_histogram");
   results.btn_bar->click();
