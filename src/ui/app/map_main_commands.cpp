@@ -150,10 +150,22 @@ void TMapForm::txt_results_nameChange() {
 
 // ---- Going to the data editor ------------------------------------------------------------
 
+void TMapForm::disable_result_commands() {
+  // The results on screen belong to the test before the editor; saving or printing them
+  // under the edited test's title would mix two tests.
+  btn_saveresults->setEnabled(false);
+  for (auto* a :
+       {SaveItemFile1, SaveResults1, ViewResults1, ViewExam1, ViewItem1, ViewOptions1,
+        SaveRightWrongData1, SpearmanBrownProphecy1, SaveGradeReports1, ViewGradeReports1}) {
+    a->setEnabled(false);
+  }
+}
+
 void TMapForm::enter_no_data_state() {
   session_.loading_example = false;
   session_.doc.include_changed = false;
   btn_analyze->setEnabled(false);
+  disable_result_commands();
   lbl_t->hide();
   txt_t->hide();
   txt_t->clear();
@@ -211,6 +223,7 @@ void TMapForm::show_editor_while_reopen() {
 
 void TMapForm::Generate1Click() {
   btn_analyze->setEnabled(false);
+  disable_result_commands();
   btn_unhide->hide();
   lbl_t->hide();
   txt_t->hide();

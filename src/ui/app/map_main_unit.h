@@ -224,6 +224,7 @@ class TMapForm : public QMainWindow {
   void connect_handlers();
   void show_editor_while_reopen();
   void set_run_state(bool running);
+  void disable_result_commands();
   bool run_core_analysis();
   void finish_analysis();
   void fill_quick_view_exam();

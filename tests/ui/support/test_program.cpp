@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStringList>
 
 namespace jrv::ui::test {
@@ -19,6 +21,25 @@ void type_test(TEditForm& editor, const TypedTest& test) {
   QStringList lines;
   for (const auto& l : test.lines) lines << l;
   editor.MemoData->setPlainText(lines.join('\n'));
+}
+
+void analyse_in_editor(TestProgram& p, const std::function<void(TEditForm&)>& fill) {
+  p.prompter.modal_actions.push_back([fill](QDialog& d) {
+    auto& editor = static_cast<TEditForm&>(d);
+    fill(editor);
+    editor.btn_done->click();
+  });
+  p.map().rdo_edit_data->setChecked(true);
+  p.map().btn_gotodata->click();
+}
+
+void analyse_typed(TestProgram& p, const TypedTest& test) {
+  analyse_in_editor(p, [&test](TEditForm& e) { type_test(e, test); });
+}
+
+void analyse_example(TestProgram& p, ExampleSet set) {
+  load_example(set, p.session().doc, p.session().ws);
+  analyse_in_editor(p, [](TEditForm& e) { e.load_fields(); });
 }
 
 QByteArray file_bytes(const QString& path) {

@@ -5,8 +5,11 @@
 #include <QString>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
+
+#include "core/generate/example_sets.h"
 
 #include "ui/app/map_main_unit.h"
 #include "ui/app/program.h"
@@ -52,6 +55,13 @@ struct TypedTest {
 
 // Types `test` into the editor's controls, as a user would.
 void type_test(TEditForm& editor, const TypedTest& test);
+
+// Goes to the editor in edit mode, lets `fill` put a test into it, and leaves through
+// "Close && Analyze"; the analysis runs.
+void analyse_in_editor(TestProgram& p, const std::function<void(TEditForm&)>& fill);
+// The same with a typed test, or with a built-in example loaded into the editor.
+void analyse_typed(TestProgram& p, const TypedTest& test = {});
+void analyse_example(TestProgram& p, ExampleSet set);
 
 // The lines of a file (CR LF stripped); empty when it cannot be read.
 std::vector<std::string> file_lines(const QString& path);
