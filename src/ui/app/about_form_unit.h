@@ -1,7 +1,11 @@
 #pragma once
-// The about box.
+// The about box: the main window's caption and the maker's identification lines.
 
 #include <QDialog>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
 
 namespace jrv::ui {
 
@@ -12,8 +16,9 @@ class TAboutForm : public QDialog {
  public:
   explicit TAboutForm(Session& session, QWidget* parent = nullptr);
 
- private:
-  Session& session_;
+  QLabel* lbl_heading;
+  QPlainTextEdit* memo_text;
+  QPushButton* btn_ok;
 };
 
 }  // namespace jrv::ui

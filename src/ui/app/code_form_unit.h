@@ -1,7 +1,11 @@
 #pragma once
-// Help on the answer key and include codes.
+// Help on the codes of the answer key, the options and the include line.
 
 #include <QDialog>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
 
 namespace jrv::ui {
 
@@ -12,8 +16,9 @@ class TCodeForm : public QDialog {
  public:
   explicit TCodeForm(Session& session, QWidget* parent = nullptr);
 
- private:
-  Session& session_;
+  QLabel* lbl_heading;
+  QPlainTextEdit* memo_text;
+  QPushButton* btn_ok;
 };
 
 }  // namespace jrv::ui

@@ -1,9 +1,11 @@
 // The main window's Help menu, the hidden switches and the commands of the side windows.
 
 #include <QAction>
+#include <QRadioButton>
 
 #include "ui/app/about_form_unit.h"
 #include "ui/app/ack_form_unit.h"
+#include "ui/app/info_texts.h"
 #include "ui/app/map_main_unit.h"
 #include "ui/app/session.h"
 #include "ui/app/user_form_unit.h"
@@ -27,10 +29,17 @@ void TMapForm::License1Click() {
 void TMapForm::About1Click() {
   session_.prompter.show_modal(*session_.windows.about);
 }
-void TMapForm::WhatsNew1Click() {}
+void TMapForm::WhatsNew1Click() {
+  session_.prompter.message(this, whats_new_text());
+}
 
 void TMapForm::OpenInputFilefromapreviousJRVversion1Click() {
-  session_.prompter.show_modal(*session_.windows.import);
+  const int version = session_.windows.import->choose_version();
+  if (version == 0) return;
+  // The chosen reader fills the editor, which then opens with what it read.
+  session_.windows.edit->open_input_version(version);
+  rdo_edit_data->setChecked(true);
+  btn_gotodataClick();
 }
 
 void TMapForm::SaveJRVInputFile1Click() {
@@ -38,18 +47,12 @@ void TMapForm::SaveJRVInputFile1Click() {
 }
 
 void TMapForm::SpearmanBrownProphecy1Click() {
-  session_.prompter.show_modal(*session_.windows.spearman);
+  session_.windows.spearman->open_window();
 }
 
 void TMapForm::SetALTfileOK1Click() {
   session_.ws.alt_file_ok = true;
 }
-
-void TMapForm::ViewGradeReports1Click() {}
-void TMapForm::SaveGradeReports1Click() {}
-void TMapForm::SaveItemFile1Click() {}
-void TMapForm::SaveRightWrongData1Click() {}
-void TMapForm::SaveALTfile1Click() {}
 
 void TMapForm::Exit1Click() {
   close();

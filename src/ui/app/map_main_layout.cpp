@@ -33,6 +33,7 @@ TMapForm::TMapForm(Session& session, QWidget* parent) : QMainWindow(parent), ses
   build_panels();
   build_menus();
   connect_handlers();
+  connect_examples();
   setFixedSize(kWindowWidth, kWindowHeight);
 }
 

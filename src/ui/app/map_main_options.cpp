@@ -22,7 +22,7 @@ void TMapForm::note_option_changed() {
 
 void TMapForm::SetPercentagesforGrades1Click() {
   note_option_changed();
-  session_.prompter.show_modal(*session_.windows.grade);
+  session_.windows.grade->open_from_main_window();
 }
 
 void TMapForm::PrintGradesonIndividualReports1Click() {
@@ -45,12 +45,12 @@ void TMapForm::UseAbsolutePercentagesforLetterGrades1Click() {
 
 void TMapForm::SetPercentagesforItemDiscrimination1Click() {
   note_option_changed();
-  session_.prompter.show_modal(*session_.windows.disc);
+  session_.windows.disc->show_while_asked();
 }
 
 void TMapForm::SetCriteriaforProblemItems1Click() {
   note_option_changed();
-  session_.prompter.show_modal(*session_.windows.prob);
+  session_.windows.prob->open_window();
 }
 
 void TMapForm::ShowProblemItems1Click() {
@@ -146,6 +146,7 @@ void TMapForm::rdo_use_percentClick() {
 
 void TMapForm::rdo_use_lettersClick() {
   note_option_changed();
+  session_.windows.grade->use_grade_letters();  // reads the saved scale first
   session_.ws.options.band_units = BandUnits::letters;
   choose(rdo_use_letters);
 }

@@ -100,6 +100,16 @@ class TMapForm : public QMainWindow {
   void License1Click();
   void WhatsNew1Click();
   void About1Click();
+  // Examples menu.
+  void SampleDataSet11Click();
+  void SampleDataSet21Click();
+  void SampleDataSet31Click();
+  void as_numeric1Click();
+  void as_rightwrong1Click();
+  void as_letter1Click();
+  void as_truefalse1Click();
+  void as_mixture1Click();
+  void SecretSetupQZR11Click();
 
  public:
   // Controls, named as the program's other windows and the tests know them.
@@ -231,6 +241,8 @@ class TMapForm : public QMainWindow {
   void fill_quick_view_item();
   void after_results_saved();
   void run_go_to_data_editor();
+  void connect_examples();
+  void load_example_set(int set);
 
   Session& session_;
   bool centred_ = false;

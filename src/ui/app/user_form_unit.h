@@ -3,6 +3,10 @@
 
 #include <QDialog>
 
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
 namespace jrv::ui {
 
 struct Session;
@@ -12,8 +16,9 @@ class TUserForm : public QDialog {
  public:
   explicit TUserForm(Session& session, QWidget* parent = nullptr);
 
- private:
-  Session& session_;
+  QLabel* lbl_heading;
+  QPlainTextEdit* memo_text;
+  QPushButton* btn_ok;
 };
 
 }  // namespace jrv::ui

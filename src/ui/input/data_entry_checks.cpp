@@ -148,6 +148,4 @@ void TEditForm::Save1Click() {
   session_.windows.map->input_file_saved_update();
 }
 
-void TEditForm::GenerateData1Click() {}
-
 }  // namespace jrv::ui

@@ -34,6 +34,7 @@ TEditForm::TEditForm(Session& session, QWidget* parent) : QDialog(parent), sessi
   build_fields();
   build_menus();
   connect_handlers();
+  connect_side_windows();
   rebuild_rulers();
   resize(1000, 760);
 }

@@ -126,7 +126,7 @@ void TEditForm::Startup1Click() {
     case kGenerate:
     case kGenerateHidden:
       New1Click();
-      GenerateData1Click();
+      run_generator(mode == kGenerateHidden);
       break;
     default:
       break;
@@ -190,7 +190,7 @@ void TEditForm::CountlinesofdataasExaminees1Click() {
 }
 
 void TEditForm::ImportJRVInputFilefrompreviousversion1Click() {
-  session_.prompter.show_modal(*session_.windows.import);
+  if (const int version = session_.windows.import->choose_version()) open_input_version(version);
 }
 
 }  // namespace jrv::ui

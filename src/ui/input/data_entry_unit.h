@@ -15,7 +15,9 @@ class QPushButton;
 
 namespace jrv {
 struct CheckResult;
-}
+struct EditorDocument;
+struct Workspace;
+}  // namespace jrv
 
 namespace jrv::ui {
 
@@ -137,6 +139,41 @@ class TEditForm : public QDialog {
 
   // Leaves the editor; `again` asks the main window to show it once more.
   void leave(bool again);
+
+  // The side windows, conversions, inserts and exports of the editor's menus.
+ public slots:
+  void OpenJRVv330File1Click();
+  void OpenJRVv42xFile1Click();
+  void OpenJRVv5xxInputFile1Click();
+  void SaveCommaDelimited01Data1Click();
+  void SaveCommaDelimitedRawData1Click();
+  void Insert1Click();
+  void InsertDataKey1Click();
+  void SaveData1Click();
+  void ConvertDatatoRightWrongData1Click();
+  void ConvertBacktoOriginalData1Click();
+  void ConvertDatatoNumbers1Click();
+  void ConvertDatatoLetters1Click();
+  void ConvertDatabacktoOriginalLines1Click();
+  void DataareRightWrongData1Click();
+  void SetTableofSpecifications1Click();
+  void SetAlternativeCorrectAnswers1Click();
+  void PartialCredit1Click();
+  void HowToImportVKMTestscoreData1Click();
+  void InsertTESTSCOREdata1Click();
+  void SecretSetupQZL11Click();
+
+ public:
+  // Reads an input file written by `version` (3 to 6) into the editor.
+  void open_input_version(int version);
+  // Prepares and shows the generator window; quick mode is the hidden "Generate".
+  void run_generator(bool quick_mode);
+  // The rulers again, for example after partial credit was switched on or off.
+  void refresh_rulers() { rebuild_rulers(); }
+
+ private:
+  void connect_side_windows();
+  void run_conversion(CheckResult (*convert)(EditorDocument&, Workspace&));
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -1,7 +1,11 @@
 #pragma once
-// Help on inserting a text file.
+// Help on inserting a text file, with sample syntax that writes such a file; the syntax
+// can be printed and saved.
 
 #include <QDialog>
+
+class QPlainTextEdit;
+class QPushButton;
 
 namespace jrv::ui {
 
@@ -11,6 +15,17 @@ class TSPSSform : public QDialog {
   Q_OBJECT
  public:
   explicit TSPSSform(Session& session, QWidget* parent = nullptr);
+
+ public slots:
+  void btn_printClick();
+  void btn_saveClick();
+
+ public:
+  QPlainTextEdit* memo_help;
+  QPlainTextEdit* memo_syntax;
+  QPushButton* btn_print;
+  QPushButton* btn_save;
+  QPushButton* BitBtn1;
 
  private:
   Session& session_;
