@@ -214,10 +214,14 @@ void ConversionsTest::cardImagesBecomeDataLines() {
       "Steps to follow for importing VKM TESTSCORE data:"));
 
   e.txt_items->setText("4");
+  QString ann = card(1, "SMITH ANN", '1');
+  ann.replace(43, 4, "AB D");  // the answers start in column 44
   const QStringList cards = {
-      card(44, "ABCD", '1'), card(1, "", '2'),             // the key
-      card(1, "SMITH ANN", '1'), card(31, "AB D", '2'),  // columns 41-44 of the record
-      QString(70, ' ') + "*",                            // no markers: only columns 11-79 count
+      card(44, "ABCD", '1'),
+      card(1, "", '2'),  // the key
+      ann,
+      card(1, "", '2'),
+      QString(70, ' ') + "*",  // no markers: only columns 11-79 of the second card count
       card(34, "CC", '2')};
   e.MemoData->setPlainText(cards.join('\n'));
   e.InsertTESTSCOREdata1->trigger();
@@ -231,11 +235,12 @@ void ConversionsTest::cardImagesBecomeDataLines() {
   const QStringList lines = pane(e);
   QCOMPARE(lines.size(), 2);
   QVERIFY(lines[0].startsWith("SMITH ANN"));
-  QCOMPARE(lines[0].mid(43), QString("B9D9"));
+  QCOMPARE(lines[0].mid(43), QString("AB9D"));
   QCOMPARE(lines[1].size(), 47);
 
   // Without a valid item count nothing is imported.
   e.txt_items->setText("abc");
+  p.prompter.messages.clear();  // the typing check's own message
   e.InsertTESTSCOREdata1->trigger();
   QCOMPARE(p.prompter.messages, QStringList{"Number of Items must be an integer"});
   QCOMPARE(pane(e), lines);

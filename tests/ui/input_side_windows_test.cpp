@@ -106,9 +106,8 @@ void InputSideWindowsTest::alternativeAnswersGridRefusesOutOfRangeAndComesBack()
     set_cell(*f.StringGrid1, 0, 3, "x");
     f.btn_ok->click();
   });
-  p.prompter.modal_actions.push_back([](QDialog& d) {
-    static_cast<TAnswerForm&>(d).btn_cancel->click();
-  });
+  p.prompter.modal_actions.push_back(
+      [](QDialog& d) { static_cast<TAnswerForm&>(d).btn_cancel->click(); });
   e.SetAlternativeCorrectAnswers1->trigger();
   QCOMPARE(p.prompter.messages, QStringList{"'x' is not a valid integer value"});
   QCOMPARE(ws.correct_answers[3][2], 3);
@@ -117,14 +116,20 @@ void InputSideWindowsTest::alternativeAnswersGridRefusesOutOfRangeAndComesBack()
 void InputSideWindowsTest::alternativeAnswersNeedAnItemFlaggedA() {
   TestProgram p;
   TEditForm& e = p.edit();
-  TypedTest t;
-  t.include.clear();
-  type_test(e, t);
+  type_test(e, TypedTest{});
+  e.SetAlternativeCorrectAnswers1->trigger();
+  e.txt_include->clear();
+  e.SetAlternativeCorrectAnswers1->trigger();
+  e.txt_include->setText("YYAY");
+  e.txt_options->clear();
   e.SetAlternativeCorrectAnswers1->trigger();
   QVERIFY(p.prompter.modal_windows.isEmpty());
   QCOMPARE(p.prompter.messages,
-           QStringList{"No items were flagged with an 'A' or 'a' in the INCLUDE line"});
-  QCOMPARE(e.txt_include->text(), QString("YYYY"));  // the set-up filled the empty line
+           QStringList({"No items were flagged with an 'A' or 'a' in the INCLUDE line",
+                        "You must indicate items with alternative correct answers by setting "
+                        "the INCLUDE value for that item as the letter 'A' or 'a'",
+                        "You must provide the number of options for each item before you can "
+                        "indicate items with alternative correct answers"}));
 }
 
 void InputSideWindowsTest::partialCreditExtendsTheOptionsLineAndTheRulers() {
@@ -342,9 +347,8 @@ void InputSideWindowsTest::importFromMainWindowReadsAnOlderFileIntoTheEditor() {
   QCOMPARE(p.prompter.modal_windows.last(), QString("TGradeForm"));
 
   // Closing the chooser reads nothing and leaves the editor closed.
-  p.prompter.modal_actions.push_back([](QDialog& d) {
-    static_cast<TImportForm&>(d).btn_close->click();
-  });
+  p.prompter.modal_actions.push_back(
+      [](QDialog& d) { static_cast<TImportForm&>(d).btn_close->click(); });
   const auto shown = p.prompter.modal_windows.size();
   m.OpenInputFilefromapreviousJRVversion1->trigger();
   QCOMPARE(p.prompter.modal_windows.size(), shown + 1);

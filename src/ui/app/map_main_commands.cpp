@@ -311,6 +311,7 @@ void TMapForm::set_run_state(bool running) {
 void TMapForm::btn_analyzeClick() {
   if (!btn_analyze->isEnabled()) return;
   btn_analyze->setEnabled(false);
+  session_.ws.alt_file_ok = false;  // "Set ALT file OK" holds until the next run only
   set_run_state(true);
   lbl_t->hide();
   txt_t->hide();

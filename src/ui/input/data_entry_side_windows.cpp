@@ -8,7 +8,6 @@
 #include "core/generate/example_sets.h"
 #include "core/input/alternative_answers.h"
 #include "core/input/legacy_readers.h"
-#include "core/input/rulers.h"
 #include "core/text/convert.h"
 #include "core/text/messages.h"
 #include "ui/app/map_main_unit.h"
@@ -47,13 +46,7 @@ void TEditForm::connect_side_windows() {
   on(HowToImportVKMTestscoreData1, &TEditForm::HowToImportVKMTestscoreData1Click);
   on(InsertTESTSCOREdata1, &TEditForm::InsertTESTSCOREdata1Click);
   on(SecretSetupQZL11, &TEditForm::SecretSetupQZL11Click);
-  // A count filled in by the program (an opened file, an example, the generator) enables
-  // the table of specifications as much as a typed one.
-  connect(txt_items, &QLineEdit::textChanged, this, [this] {
-    SetTableofSpecifications1->setEnabled(
-        items_changed(from_q(txt_label_length->text()), from_q(txt_items->text()))
-            .spec_table_enabled);
-  });
+  refresh_convert_menu();  // the start state, before the editor is first shown
 }
 
 void TEditForm::open_input_version(int version) {

@@ -2,8 +2,11 @@
 // folder given as the first argument: the main window before and after an analysis, the
 // data editor, the results viewer, the quick viewer with each of its reports, and each chart.
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,9 +18,12 @@
 #include "ui/app/map_main_unit.h"
 #include "ui/app/program.h"
 #include "ui/charts/graph_unit.h"
+#include "ui/generate/gen_form_unit.h"
 #include "ui/input/data_entry_unit.h"
 #include "ui/reports/quick_view_unit.h"
 #include "ui/reports/results_form_unit.h"
+#include "ui/settings/grade_form_unit.h"
+#include "ui/settings/spearman_form_unit.h"
 #include "ui/support/scripted_prompter.h"
 
 using namespace jrv;
@@ -99,5 +105,67 @@ int main(int argc, char** argv) {
   quick.N12pitch1->trigger();
   shoot(quick, "11_quick_options_12_pitch");
   quick.Close1->trigger();
+
+  // Every side window, each photographed as the scripted prompter shows it, then closed.
+  const auto photograph = [&](const QString& name) {
+    prompter.modal_actions.push_back([name](QDialog& d) {
+      shoot(d, name);
+      d.reject();
+    });
+  };
+  photograph("12_grade_percentages");
+  map.SetPercentagesforGrades1->trigger();
+  prompter.modal_actions.push_back([](QDialog& d) {
+    auto& g = static_cast<TGradeForm&>(d);
+    g.rdo_user->click();
+    g.txt_num_cats->setText("13");
+    g.txt_num_catsChange();
+    shoot(g, "13_grade_percentages_user_defined");
+    g.btn_cancel->click();
+  });
+  map.SetPercentagesforGrades1->trigger();
+  photograph("14_group_percentages");
+  map.SetPercentagesforItemDiscrimination1->trigger();
+  photograph("15_problem_criteria");
+  map.SetCriteriaforProblemItems1->trigger();
+  prompter.modal_actions.push_back([](QDialog& d) {
+    static_cast<TSpearmanForm&>(d).btn_calc->click();
+    shoot(d, "16_spearman_brown");
+    d.reject();
+  });
+  map.SpearmanBrownProphecy1->trigger();
+  photograph("17_grade_reports");
+  map.ViewGradeReports1->trigger();
+  photograph("18_import_chooser");
+  map.OpenInputFilefromapreviousJRVversion1->trigger();
+  photograph("19_text_insert_help");
+  map.HowtoSpeciallsaveSPSSfiles1->trigger();
+  photograph("20_about");
+  map.About1->trigger();
+  photograph("21_user_agreement");
+  map.License1->trigger();
+  photograph("22_acknowledgements");
+  map.Acknowledgements1->trigger();
+
+  // The editor's side windows, on the sample set still in the editor.
+  TEditForm& editor = *s.windows.edit;
+  photograph("23_alternative_answers");
+  editor.SetAlternativeCorrectAnswers1->trigger();
+  photograph("24_partial_credit");
+  editor.PartialCredit1->trigger();
+  photograph("25_table_of_specifications");
+  editor.SetTableofSpecifications1->trigger();
+  photograph("26_code_help");
+  editor.AnswerKeyandIncludeItemCodes1->trigger();
+  prompter.modal_actions.push_back([](QDialog& d) {
+    auto& g = static_cast<TGenForm&>(d);
+    g.edit_num_cases->setText("1500");
+    g.btn_generate->click();
+    g.lbl_largen->show();
+    shoot(g, "27_data_generation");
+    g.hide();
+  });
+  editor.GenerateData1->trigger();
+  for (const auto& m : prompter.messages) std::fprintf(stderr, "message: %s\n", qPrintable(m));
   return failures == 0 ? 0 : 1;
 }
