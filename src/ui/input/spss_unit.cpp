@@ -24,7 +24,7 @@ TSPSSform::TSPSSform(Session& session, QWidget* parent) : QDialog(parent), sessi
   memo_help = named<QPlainTextEdit>(this, "memo_help");
   memo_help->setReadOnly(true);
   memo_help->setPlainText(text_insert_help_text());
-  outer->addWidget(memo_help, 2);
+  outer->addWidget(memo_help, 3);
   auto* caption = new QLabel("Sample &syntax:", this);
   outer->addWidget(caption);
   memo_syntax = named<QPlainTextEdit>(this, "memo_syntax");
@@ -33,7 +33,7 @@ TSPSSform::TSPSSform(Session& session, QWidget* parent) : QDialog(parent), sessi
   memo_syntax->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   set_pane_lines(*memo_syntax, spss_sample_syntax());
   caption->setBuddy(memo_syntax);
-  outer->addWidget(memo_syntax, 3);
+  outer->addWidget(memo_syntax, 2);
 
   auto* buttons = new QHBoxLayout;
   btn_print = named<QPushButton>(this, "btn_print", "&Print this SPSS Syntax");
@@ -48,7 +48,7 @@ TSPSSform::TSPSSform(Session& session, QWidget* parent) : QDialog(parent), sessi
   connect(btn_print, &QPushButton::clicked, this, &TSPSSform::btn_printClick);
   connect(btn_save, &QPushButton::clicked, this, &TSPSSform::btn_saveClick);
   connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-  resize(640, 560);
+  resize(660, 640);
 }
 
 void TSPSSform::btn_printClick() {
