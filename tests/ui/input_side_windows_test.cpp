@@ -16,6 +16,7 @@
 #include "ui/input/import_unit.h"
 #include "ui/input/pc_unit.h"
 #include "ui/input/table_unit.h"
+#include "ui/settings/disc_form_unit.h"
 #include "ui/settings/grade_form_unit.h"
 #include "ui/support/string_grid.h"
 #include "ui/support/test_program.h"
@@ -58,6 +59,7 @@ class InputSideWindowsTest : public QObject {
   void tableRefusesCellsAndStoresNamesWithDefaults();
   void tablePresetsAndReset();
   void importFromMainWindowReadsAnOlderFileIntoTheEditor();
+  void importFromTheEditorFillsItsSideWindows();
 };
 
 void InputSideWindowsTest::alternativeAnswersGridRefusesOutOfRangeAndComesBack() {
@@ -352,6 +354,51 @@ void InputSideWindowsTest::importFromMainWindowReadsAnOlderFileIntoTheEditor() {
   const auto shown = p.prompter.modal_windows.size();
   m.OpenInputFilefromapreviousJRVversion1->trigger();
   QCOMPARE(p.prompter.modal_windows.size(), shown + 1);
+}
+
+void InputSideWindowsTest::importFromTheEditorFillsItsSideWindows() {
+  TestProgram p;
+  TEditForm& e = p.edit();
+  p.prompter.modal_actions.push_back([](QDialog& d) {
+    auto& f = static_cast<TImportForm&>(d);
+    f.rdo_v4->click();
+    f.btn_ok->click();
+  });
+  p.prompter.open_answers.push_back(QString(JRV_TEST_DATA_DIR) +
+                                    "/exports/legacy/v4_twelve_grades.jrv");
+  e.ImportJRVInputFilefrompreviousversion1->trigger();
+  QVERIFY2(p.prompter.messages.isEmpty(), qPrintable(p.prompter.messages.join('\n')));
+  QCOMPARE(e.txt_title->text(), QString("Old Chemistry Quiz"));
+  QCOMPARE(e.txt_include->text(), QString("YYAYYN"));
+
+  // The file's alternative answers are in the grid, its group percentages in their window.
+  p.prompter.modal_actions.push_back([](QDialog& d) {
+    auto& f = static_cast<TAnswerForm&>(d);
+    QCOMPARE(cell_text(*f.StringGrid1, 0, 0), QString("3"));
+    QCOMPARE(cell_text(*f.StringGrid1, 0, 3), QString("4"));
+    f.btn_cancel->click();
+  });
+  e.SetAlternativeCorrectAnswers1->trigger();
+  p.prompter.modal_actions.push_back([](QDialog& d) {
+    auto& f = static_cast<TDiscForm&>(d);
+    QCOMPARE(f.txt_disc_top->text(), QString("25"));
+    QCOMPARE(f.txt_disc_bottom->text(), QString("30"));
+    f.btn_cancel->click();
+  });
+  p.map().SetPercentagesforItemDiscrimination1->trigger();
+  QCOMPARE(p.prompter.modal_windows, QStringList({"TImportForm", "TAnswerForm", "TDiscForm"}));
+
+  // Cancelling the file dialog reads nothing.
+  p.prompter.modal_actions.push_back([](QDialog& d) {
+    auto& f = static_cast<TImportForm&>(d);
+    QVERIFY(f.rdo_v4->isChecked());  // the chooser keeps the last choice
+    f.rdo_v6->click();
+    f.btn_ok->click();
+  });
+  e.ImportJRVInputFilefrompreviousversion1->trigger();
+  QCOMPARE(p.prompter.open_requests.back().filter,
+           QString("JRV files (*.jrv)|*.jrv|All Files (*.*)|*.*"));
+  QCOMPARE(e.txt_title->text(), QString("Old Chemistry Quiz"));
 }
 
 QTEST_MAIN(InputSideWindowsTest)
