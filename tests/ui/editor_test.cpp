@@ -275,6 +275,7 @@ void EditorTest::saveWritesTheFileOrRefusesAShiftedOne() {
   QTemporaryDir dir;
   TestProgram p;
   TEditForm& e = p.edit();
+  e.show();
   type_test(e, TypedTest{});
   p.prompter.save_answers.push_back(dir.filePath("first"));
   p.map().Label6->show();

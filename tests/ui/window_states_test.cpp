@@ -57,6 +57,7 @@ class WindowStatesTest : public QObject {
   void gradeReportItemsFollowTheNumberOfExaminees();
   void goingBackToTheEditorClearsByStartMode();
   void saveResultsWritesTheChosenCompanions();
+  void hiddenGenerateStartsTheGeneratorFromNoData();
 };
 
 void WindowStatesTest::threeStatesEnableTheirCommands() {
@@ -116,7 +117,7 @@ void WindowStatesTest::gradeReportItemsFollowTheNumberOfExaminees() {
   QFETCH(bool, save);
   TestProgram p;
   generate(p, cases);
-  analyse_in_editor(p, [](TEditForm& e) { e.load_fields(); });
+  analyse_in_editor(p, [](TEditForm&) {});
   QVERIFY2(p.prompter.messages.isEmpty(), qPrintable(p.prompter.messages.join('\n')));
   QCOMPARE(p.map().ViewGradeReports1->isEnabled(), view);
   QCOMPARE(p.map().SaveGradeReports1->isEnabled(), save);
@@ -126,7 +127,8 @@ void WindowStatesTest::goingBackToTheEditorClearsByStartMode() {
   TestProgram p;
   TMapForm& m = p.map();
   analyse_typed(p);
-  const auto cancel = [](QDialog& d) { static_cast<TEditForm&>(d).Cancel->click(); };
+  const ScriptedPrompter::ScriptedModal cancel{
+      "TEditForm", [](QDialog& d) { static_cast<TEditForm&>(d).Cancel->click(); }};
 
   // Edit mode keeps both panes.
   p.prompter.modal_actions.push_back(cancel);
@@ -193,6 +195,24 @@ void WindowStatesTest::saveResultsWritesTheChosenCompanions() {
   m.btn_saveresults->click();
   QCOMPARE(m.txt_results_name->text(), QString("Exam1"));
   QVERIFY(m.rdo_edit_data->isChecked());
+}
+
+void WindowStatesTest::hiddenGenerateStartsTheGeneratorFromNoData() {
+  TestProgram p;
+  TMapForm& m = p.map();
+  analyse_typed(p);
+  m.ChangeSeedValueeverytimeGeneratorisCalled1->trigger();
+  m.show();
+  QVERIFY(QTest::qWaitForWindowActive(&m));
+  QTest::keyClick(&m, Qt::Key_F4, Qt::ShiftModifier);
+  // The editor opens and goes straight on to the generator.
+  QCOMPARE(p.prompter.modal_windows.mid(1), (QStringList{"TEditForm", "TGenForm"}));
+  QCOMPARE(enabled_commands(m), QString("SaveJRVInputFile1"));
+  QVERIFY(m.btn_unhide->isHidden() && m.txt_t->isHidden());
+  QCOMPARE(m.txt_map_name->text(), QString("UNSAVED"));
+  QVERIFY(!p.session().ws.change_seed_each_time);
+  QVERIFY(!m.ChangeSeedValueeverytimeGeneratorisCalled1->isChecked());
+  QCOMPARE(p.session().editor_start_mode, int(kEditCurrent));
 }
 
 QTEST_MAIN(WindowStatesTest)

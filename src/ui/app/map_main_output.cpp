@@ -74,7 +74,6 @@ void TMapForm::btn_saveresultsClick() {
         const CheckResult r = save_grade_reports(ws, session_.doc, companion_path(results, ".rpt"));
         for (const auto& m : r.messages) session_.prompter.message(this, to_q(m));
       }
-      session_.windows.edit->store_fields();
       session_.output_input_path = companion_path(results, ".jrv").string();
       const SaveResult copy =
           save_input_file(session_.output_input_path, session_.doc, ws, InputSave::automatic_copy);

@@ -16,6 +16,7 @@
 #include "core/text/messages.h"
 #include "ui/app/map_main_unit.h"
 #include "ui/app/session.h"
+#include "ui/generate/gen_form_unit.h"
 #include "ui/input/data_entry_unit.h"
 #include "ui/support/prompter.h"
 #include "ui/support/qt_text.h"

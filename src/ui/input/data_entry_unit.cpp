@@ -45,6 +45,7 @@ void TEditForm::connect_handlers() {
 }
 
 void TEditForm::store_fields() {
+  if (!isVisible()) return;
   EditorFields& f = session_.doc.editor;
   f.title = from_q(txt_title->text());
   f.comments = from_q(txt_comments->text());
@@ -98,11 +99,17 @@ void TEditForm::show_check(const CheckResult& result) {
 void TEditForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
+  load_fields();
   Startup1Click();
   if (!pending_focus_.isEmpty()) {
     if (auto* w = findChild<QWidget*>(pending_focus_)) w->setFocus();
     pending_focus_.clear();
   }
+}
+
+void TEditForm::done(int result) {
+  store_fields();
+  QDialog::done(result);
 }
 
 void TEditForm::Startup1Click() {

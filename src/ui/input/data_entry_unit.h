@@ -28,8 +28,12 @@ class TEditForm : public QDialog {
  public:
   explicit TEditForm(Session& session, QWidget* parent = nullptr);
 
-  // The controls' texts into the session's document, and back.
-  void store_fields();
+  // While the editor is shown its controls hold the typed test; while it is hidden the
+  // session's document does (other windows and commands may change it then). Showing the
+  // editor loads its controls from the document; closing it stores them back.
+  // A side window opened from the shown editor works on the document between a
+  // store_fields() and a load_fields().
+  void store_fields();  // only while shown
   void load_fields();
 
   // Redraws the rulers for the typed label length and item count (and partial credit).
@@ -177,6 +181,7 @@ class TEditForm : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void done(int result) override;
 
  private:
   void build_fields();

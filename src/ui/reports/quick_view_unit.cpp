@@ -93,7 +93,6 @@ void TQuickViewForm::Save1Click() {
   const std::filesystem::path path = to_path(*chosen);
   try {
     write_lines(path, quick_view_save_lines(session_.ws, viewer_content_, pane_lines(*RichEdit1)));
-    session_.windows.edit->store_fields();
     const SaveResult copy = save_input_file(quick_view_input_copy_path(path), session_.doc,
                                             session_.ws, InputSave::automatic_copy);
     for (const auto& m : copy.check.messages) session_.prompter.message(this, to_q(m));

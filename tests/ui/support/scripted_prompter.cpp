@@ -64,9 +64,12 @@ int ScriptedPrompter::show_modal(QDialog& dialog) {
   modal_windows << dialog.objectName();
   dialog.setResult(QDialog::Rejected);
   dialog.show();
-  if (!modal_actions.empty()) {
+  const bool scripted =
+      !modal_actions.empty() && (modal_actions.front().window.isEmpty() ||
+                                 modal_actions.front().window == dialog.objectName());
+  if (scripted) {
     unanswered_modal_ = 0;
-    auto action = std::move(modal_actions.front());
+    ModalAction action = std::move(modal_actions.front().action);
     modal_actions.pop_front();
     action(dialog);
   } else if (++unanswered_modal_ > 50) {

@@ -9,6 +9,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 #include "ui/support/prompter.h"
@@ -18,6 +19,16 @@ namespace jrv::ui::test {
 class ScriptedPrompter : public Prompter {
  public:
   using ModalAction = std::function<void(QDialog&)>;
+  // An action for the next modal window, or only for the next one named `window`; other
+  // windows shown before it are closed unanswered.
+  struct ScriptedModal {
+    template <class F>
+    requires std::is_invocable_v<F, QDialog&> ScriptedModal(F f)
+        : action(std::move(f)) {}  // NOLINT: any window
+    ScriptedModal(QString w, ModalAction a) : window(std::move(w)), action(std::move(a)) {}
+    QString window;
+    ModalAction action;
+  };
 
   // What was asked.
   QStringList messages;
@@ -35,7 +46,7 @@ class ScriptedPrompter : public Prompter {
   std::deque<bool> question_answers;
   std::deque<std::optional<QFont>> font_answers;
   std::deque<std::optional<QString>> print_answers;  // a PDF path prints, nothing cancels
-  std::deque<ModalAction> modal_actions;
+  std::deque<ScriptedModal> modal_actions;
 
   void message(QWidget* parent, const QString& text) override;
   bool question(QWidget* parent, const QString& text) override;

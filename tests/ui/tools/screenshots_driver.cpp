@@ -68,7 +68,6 @@ int main(int argc, char** argv) {
   load_example(ExampleSet::sample1, s.doc, s.ws);
   prompter.modal_actions.push_back([](QDialog& d) {
     auto& editor = static_cast<TEditForm&>(d);
-    editor.load_fields();
     shoot(editor, "02_data_editor");
     editor.btn_done->click();
   });
