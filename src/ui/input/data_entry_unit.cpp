@@ -45,7 +45,6 @@ void TEditForm::connect_handlers() {
 }
 
 void TEditForm::store_fields() {
-  if (!isVisible()) return;
   EditorFields& f = session_.doc.editor;
   f.title = from_q(txt_title->text());
   f.comments = from_q(txt_comments->text());

@@ -28,12 +28,12 @@ class TEditForm : public QDialog {
  public:
   explicit TEditForm(Session& session, QWidget* parent = nullptr);
 
-  // While the editor is shown its controls hold the typed test; while it is hidden the
-  // session's document does (other windows and commands may change it then). Showing the
-  // editor loads its controls from the document; closing it stores them back.
-  // A side window opened from the shown editor works on the document between a
-  // store_fields() and a load_fields().
-  void store_fields();  // only while shown
+  // The controls hold the typed test; the session's document is its copy for the core.
+  // Showing the editor loads its controls from the document and closing it stores them
+  // back; whatever changes the document while the editor is hidden loads the controls
+  // again. A side window works on the document between a store_fields() and a
+  // load_fields().
+  void store_fields();
   void load_fields();
 
   // Redraws the rulers for the typed label length and item count (and partial credit).
