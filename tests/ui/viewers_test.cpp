@@ -38,6 +38,7 @@ class ViewersTest : public QObject {
   void gradeChartNeedsGradingCategories();
   void chartsFillOneSeriesAndSaveABitmap();
   void quickViewerShowsSavesAndChangesPitch();
+  void viewsAfterOkWithoutAnalysisShowEmptyResults();
 };
 
 void ViewersTest::resultsViewerShowsSavesPrintsAndEdits() {
@@ -219,6 +220,25 @@ void ViewersTest::quickViewerShowsSavesAndChangesPitch() {
   QVERIFY(!q.isVisible());
   QCOMPARE(q.width(), 750);
   QCOMPARE(q.RichEdit1->font().pointSize(), 10);
+  QVERIFY(p.prompter.messages.isEmpty());
+}
+
+void ViewersTest::viewsAfterOkWithoutAnalysisShowEmptyResults() {
+  // "OK" enables the views before any analysis: they must show nothing, not fail.
+  TestProgram p;
+  p.prompter.modal_actions.push_back({"TEditForm", [](QDialog& d) {
+                                        auto& e = static_cast<TEditForm&>(d);
+                                        type_test(e, TypedTest{});
+                                        e.BitBtn1->click();
+                                      }});
+  p.map().btn_gotodata->click();
+  p.map().btn_view_examinee->click();
+  TResultsForm& v = *p.session().windows.results;
+  QVERIFY(v.results_box->toPlainText().isEmpty());
+  v.btn_hist->click();
+  v.btn_bar->click();
+  p.map().btn_view_q_exam->click();
+  p.map().btn_view_q_item->click();
   QVERIFY(p.prompter.messages.isEmpty());
 }
 
