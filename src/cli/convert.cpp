@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "cli/command_args.h"
 #include "cli/commands.h"
 #include "cli/load.h"
 #include "core/input/conversions.h"
@@ -11,30 +12,21 @@ namespace jrv::cli {
 
 namespace {
 
+constexpr std::string_view kUsage =
+    "usage: jrv-cli convert --to right-wrong|letters|numbers IN.jrv -o OUT.jrv\n";
+
 int usage(const std::string& why) {
-  std::cerr << "jrv-cli convert: " << why
-            << "\nusage: jrv-cli convert --to right-wrong|letters|numbers IN.jrv -o OUT.jrv\n";
-  return 2;
+  return usage_error("convert", why, kUsage);
 }
 
 }  // namespace
 
 int convert(const Args& args) {
-  std::string to, input, output;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if ((a == "--to" || a == "-o") && i + 1 >= args.size()) return usage(a + " needs a value");
-    if (a == "--to")
-      to = args[++i];
-    else if (a == "-o")
-      output = args[++i];
-    else if (!a.empty() && a[0] == '-')
-      return usage("unknown option " + a);
-    else if (input.empty())
-      input = a;
-    else
-      return usage("more than one input file");
-  }
+  const CommandArgs parsed = parse_command_args(args, {"--to", "-o"});
+  if (!parsed.error.empty()) return usage(parsed.error);
+  const std::string to = parsed.value("--to");
+  const std::string& input = parsed.positional;
+  const std::string output = parsed.value("-o");
   CheckResult (*conversion)(EditorDocument&, Workspace&) = nullptr;
   if (to == "right-wrong") conversion = convert_to_right_wrong;
   if (to == "letters") conversion = convert_to_letters;

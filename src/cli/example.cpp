@@ -3,6 +3,7 @@
 #include <iostream>
 #include <string>
 
+#include "cli/command_args.h"
 #include "cli/commands.h"
 #include "core/generate/example_sets.h"
 #include "core/input/editor_document.h"
@@ -12,37 +13,29 @@ namespace jrv::cli {
 
 namespace {
 
-constexpr const char* kUsage =
+constexpr std::string_view kUsage =
     "usage: jrv-cli example NAME -o OUT.jrv\n"
     "  NAME: sample1 sample2 sample3 numeric right-wrong letter true-false mixture qzr1 qzl1\n";
 
-int usage_error(const std::string& why) {
-  std::cerr << "jrv-cli example: " << why << "\n" << kUsage;
-  return 2;
+int usage(const std::string& why) {
+  return usage_error("example", why, kUsage);
 }
 
 }  // namespace
 
 int example(const Args& args) {
-  std::string name, out;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "-h" || args[i] == "--help") {
-      std::cout << kUsage;
-      return 0;
-    }
-    if (args[i] == "-o") {
-      if (i + 1 >= args.size()) return usage_error("-o needs a value");
-      out = args[++i];
-    } else if (name.empty() && !args[i].starts_with("-")) {
-      name = args[i];
-    } else {
-      return usage_error("unknown argument '" + args[i] + "'");
-    }
+  const CommandArgs parsed = parse_command_args(args, {"-o"});
+  if (parsed.help) {
+    std::cout << kUsage;
+    return 0;
   }
-  if (name.empty()) return usage_error("NAME is required");
-  if (out.empty()) return usage_error("-o OUT.jrv is required");
+  if (!parsed.error.empty()) return usage(parsed.error);
+  const std::string& name = parsed.positional;
+  const std::string out = parsed.value("-o");
+  if (name.empty()) return usage("NAME is required");
+  if (out.empty()) return usage("-o OUT.jrv is required");
   const auto set = example_by_name(name);
-  if (!set) return usage_error("unknown example '" + name + "'");
+  if (!set) return usage("unknown example '" + name + "'");
 
   EditorDocument doc;
   Workspace ws;

@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "cli/command_args.h"
 #include "cli/commands.h"
 #include "cli/load.h"
 #include "core/input/comma_exports.h"
@@ -13,30 +14,21 @@ namespace jrv::cli {
 
 namespace {
 
+constexpr std::string_view kUsage =
+    "usage: jrv-cli export --format 01|raw|data IN.jrv -o OUT.txt\n";
+
 int usage(const std::string& why) {
-  std::cerr << "jrv-cli export: " << why
-            << "\nusage: jrv-cli export --format 01|raw|data IN.jrv -o OUT.txt\n";
-  return 2;
+  return usage_error("export", why, kUsage);
 }
 
 }  // namespace
 
 int export_data(const Args& args) {
-  std::string format, input, output;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if ((a == "--format" || a == "-o") && i + 1 >= args.size()) return usage(a + " needs a value");
-    if (a == "--format")
-      format = args[++i];
-    else if (a == "-o")
-      output = args[++i];
-    else if (!a.empty() && a[0] == '-')
-      return usage("unknown option " + a);
-    else if (input.empty())
-      input = a;
-    else
-      return usage("more than one input file");
-  }
+  const CommandArgs parsed = parse_command_args(args, {"--format", "-o"});
+  if (!parsed.error.empty()) return usage(parsed.error);
+  const std::string format = parsed.value("--format");
+  const std::string& input = parsed.positional;
+  const std::string output = parsed.value("-o");
   if (format != "01" && format != "raw" && format != "data")
     return usage("--format must be 01, raw or data");
   if (input.empty() || output.empty()) return usage("an input file and -o are needed");

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/command_args.h"
 #include "cli/commands.h"
 #include "core/generate/generator.h"
 #include "core/input/editor_document.h"
@@ -14,14 +15,13 @@ namespace jrv::cli {
 
 namespace {
 
-constexpr const char* kUsage =
+constexpr std::string_view kUsage =
     "usage: jrv-cli generate [--cases N] [--items n] [--seed S] [--options 2|3|4|5|mix]\n"
     "                        [--difficulty easiest|very-easy|easy|medium|hard|very-hard|hardest]\n"
     "                        [--letters] -o OUT.jrv\n";
 
-int usage_error(const std::string& why) {
-  std::cerr << "jrv-cli generate: " << why << "\n" << kUsage;
-  return 2;
+int usage(const std::string& why) {
+  return usage_error("generate", why, kUsage);
 }
 
 std::optional<GenOptions> options_named(const std::string& s) {
@@ -53,42 +53,31 @@ int save_document(const std::string& path, const EditorDocument& doc, const Work
 }
 
 int generate(const Args& args) {
-  GeneratorFields window;  // 20 cases, 30 items, seed 1804, mix, medium, numbers
-  std::string out;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "-h" || a == "--help") {
-      std::cout << kUsage;
-      return 0;
-    }
-    if (a == "--letters") {
-      window.letters = true;
-      continue;
-    }
-    const bool takes_value = a == "--cases" || a == "--items" || a == "--seed" ||
-                             a == "--options" || a == "--difficulty" || a == "-o";
-    if (!takes_value) return usage_error("unknown argument '" + a + "'");
-    if (i + 1 >= args.size()) return usage_error(a + " needs a value");
-    const std::string& v = args[++i];
-    if (a == "--cases") {
-      window.num_cases = v;
-    } else if (a == "--items") {
-      window.num_items = v;
-    } else if (a == "--seed") {
-      window.seed = v;
-    } else if (a == "--options") {
-      const auto o = options_named(v);
-      if (!o) return usage_error("--options must be 2, 3, 4, 5 or mix");
-      window.options = *o;
-    } else if (a == "--difficulty") {
-      const auto d = difficulty_named(v);
-      if (!d) return usage_error("unknown difficulty '" + v + "'");
-      window.difficulty = *d;
-    } else {
-      out = v;
-    }
+  const CommandArgs parsed = parse_command_args(
+      args, {"--cases", "--items", "--seed", "--options", "--difficulty", "-o"}, {"--letters"});
+  if (parsed.help) {
+    std::cout << kUsage;
+    return 0;
   }
-  if (out.empty()) return usage_error("-o OUT.jrv is required");
+  if (!parsed.error.empty()) return usage(parsed.error);
+  GeneratorFields window;  // 20 cases, 30 items, seed 1804, mix, medium, numbers
+  window.letters = parsed.on("--letters");
+  if (parsed.has("--cases")) window.num_cases = parsed.value("--cases");
+  if (parsed.has("--items")) window.num_items = parsed.value("--items");
+  if (parsed.has("--seed")) window.seed = parsed.value("--seed");
+  if (parsed.has("--options")) {
+    const auto o = options_named(parsed.value("--options"));
+    if (!o) return usage("--options must be 2, 3, 4, 5 or mix");
+    window.options = *o;
+  }
+  if (parsed.has("--difficulty")) {
+    const auto d = difficulty_named(parsed.value("--difficulty"));
+    if (!d) return usage("unknown difficulty '" + parsed.value("--difficulty") + "'");
+    window.difficulty = *d;
+  }
+  if (!parsed.positional.empty()) return usage("unexpected argument " + parsed.positional);
+  const std::string out = parsed.value("-o");
+  if (out.empty()) return usage("-o OUT.jrv is required");
 
   EditorDocument doc;
   Workspace ws;

@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "cli/command_args.h"
 #include "cli/commands.h"
 #include "cli/load.h"
 #include "core/analysis/analysis_run.h"
@@ -11,28 +12,19 @@ namespace jrv::cli {
 
 namespace {
 
+constexpr std::string_view kUsage = "usage: jrv-cli grade-reports IN.jrv -o OUT.rpt\n";
+
 int usage(const std::string& why) {
-  std::cerr << "jrv-cli grade-reports: " << why
-            << "\nusage: jrv-cli grade-reports IN.jrv -o OUT.rpt\n";
-  return 2;
+  return usage_error("grade-reports", why, kUsage);
 }
 
 }  // namespace
 
 int grade_reports(const Args& args) {
-  std::string input, output;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "-o" && i + 1 >= args.size()) return usage("-o needs a value");
-    if (a == "-o")
-      output = args[++i];
-    else if (!a.empty() && a[0] == '-')
-      return usage("unknown option " + a);
-    else if (input.empty())
-      input = a;
-    else
-      return usage("more than one input file");
-  }
+  const CommandArgs parsed = parse_command_args(args, {"-o"});
+  if (!parsed.error.empty()) return usage(parsed.error);
+  const std::string& input = parsed.positional;
+  const std::string output = parsed.value("-o");
   if (input.empty() || output.empty()) return usage("an input file and -o are needed");
 
   EditorDocument doc;

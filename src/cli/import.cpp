@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "cli/command_args.h"
 #include "cli/commands.h"
 #include "cli/load.h"
 #include "core/input/legacy_readers.h"
@@ -10,30 +11,20 @@ namespace jrv::cli {
 
 namespace {
 
+constexpr std::string_view kUsage = "usage: jrv-cli import --from 3|4|5 OLD.jrv -o NEW.jrv\n";
+
 int usage(const std::string& why) {
-  std::cerr << "jrv-cli import: " << why
-            << "\nusage: jrv-cli import --from 3|4|5 OLD.jrv -o NEW.jrv\n";
-  return 2;
+  return usage_error("import", why, kUsage);
 }
 
 }  // namespace
 
 int import(const Args& args) {
-  std::string from, input, output;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if ((a == "--from" || a == "-o") && i + 1 >= args.size()) return usage(a + " needs a value");
-    if (a == "--from")
-      from = args[++i];
-    else if (a == "-o")
-      output = args[++i];
-    else if (!a.empty() && a[0] == '-')
-      return usage("unknown option " + a);
-    else if (input.empty())
-      input = a;
-    else
-      return usage("more than one input file");
-  }
+  const CommandArgs parsed = parse_command_args(args, {"--from", "-o"});
+  if (!parsed.error.empty()) return usage(parsed.error);
+  const std::string from = parsed.value("--from");
+  const std::string& input = parsed.positional;
+  const std::string output = parsed.value("-o");
   if (from != "3" && from != "4" && from != "5") return usage("--from must be 3, 4 or 5");
   if (input.empty() || output.empty()) return usage("an input file and -o are needed");
 

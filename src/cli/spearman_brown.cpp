@@ -3,6 +3,7 @@
 
 #include <iostream>
 
+#include "cli/command_args.h"
 #include "cli/commands.h"
 #include "cli/load.h"
 #include "core/analysis/analysis_run.h"
@@ -12,28 +13,19 @@ namespace jrv::cli {
 
 namespace {
 
+constexpr std::string_view kUsage = "usage: jrv-cli spearman-brown IN.jrv [--desired R]\n";
+
 int usage(const std::string& why) {
-  std::cerr << "jrv-cli spearman-brown: " << why
-            << "\nusage: jrv-cli spearman-brown IN.jrv [--desired R]\n";
-  return 2;
+  return usage_error("spearman-brown", why, kUsage);
 }
 
 }  // namespace
 
 int spearman_brown(const Args& args) {
-  std::string input, desired = "0.8";
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--desired" && i + 1 >= args.size()) return usage("--desired needs a value");
-    if (a == "--desired")
-      desired = args[++i];
-    else if (!a.empty() && a[0] == '-')
-      return usage("unknown option " + a);
-    else if (input.empty())
-      input = a;
-    else
-      return usage("more than one input file");
-  }
+  const CommandArgs parsed = parse_command_args(args, {"--desired"});
+  if (!parsed.error.empty()) return usage(parsed.error);
+  const std::string& input = parsed.positional;
+  const std::string desired = parsed.value("--desired", "0.8");
   if (input.empty()) return usage("an input file is needed");
 
   EditorDocument doc;
