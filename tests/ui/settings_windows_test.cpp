@@ -112,6 +112,21 @@ void SettingsWindowsTest::fiveCategoriesAreConfirmedAfterAFix() {
   m.SetPercentagesforGrades1->trigger();
   QCOMPARE(scale.grade_category_count, 12);
   QCOMPARE(scale.grade_minimums[11], 61.0);
+
+  // A scheme chosen and then cancelled (even after a refused OK) changes nothing: the next
+  // analysis grades with the confirmed 12 categories and the window shows them again.
+  const GradeScale confirmed = scale;
+  p.prompter.modal_actions.push_back(on_grades([](TGradeForm& g) {
+    g.rdo_user->click();
+    g.txt_num_cats->setText("13");
+    g.txt_grade_k[1]->setText("150");
+    g.btn_grade_OK->click();
+  }));
+  p.prompter.modal_actions.push_back(on_grades([](TGradeForm& g) { g.btn_cancel->click(); }));
+  m.SetPercentagesforGrades1->trigger();
+  QVERIFY(scale == confirmed);
+  QVERIFY(p.session().windows.grade->rdo_grade12->isChecked());
+  QCOMPARE(p.session().windows.grade->txt_grade_k[1]->text(), QString("94"));
 }
 
 void SettingsWindowsTest::userDefinedCountAndLabels() {
@@ -189,7 +204,7 @@ void SettingsWindowsTest::settingsFileIsWrittenReadAndDeleted() {
   }));
   p.map().SetPercentagesforGrades1->trigger();
   QVERIFY(!QFile::exists("jrv.ini"));
-  QCOMPARE(p.session().ws.grade_scale.grade_category_count, 5);  // Cancel: the button's N
+  QCOMPARE(p.session().ws.grade_scale.grade_category_count, 2);  // Cancel: as opened
   QCOMPARE(p.session().ws.grade_scale.grade_minimums[1], 65.0);  // read on opening
   QVERIFY(p.prompter.messages.isEmpty());
 

@@ -227,10 +227,22 @@ void TGradeForm::open_from_main_window() {
     session_.prompter.message(session_.windows.map, to_q(e.what()));
   }
   load_fields();
+  // Cancel leaves the grading as it was when the window opened: a scheme button changes the
+  // category count at once, and without this a cancelled choice would still regrade the test.
+  const GradeWindowFields window_before = session_.doc.grades;
+  const GradeScale scale_before = session_.ws.grade_scale;
+  const BandUnits bands_before = session_.ws.options.band_units;
+  confirmed_ = false;
   reopen_ = true;
   while (reopen_) {
     reopen_ = false;
     session_.prompter.show_modal(*this);
+  }
+  if (!confirmed_) {
+    session_.doc.grades = window_before;
+    session_.ws.grade_scale = scale_before;
+    session_.ws.options.band_units = bands_before;
+    load_fields();
   }
   session_.windows.map->sync_option_marks();
 }
@@ -284,6 +296,7 @@ void TGradeForm::btn_grade_OKClick() {
   const CheckResult result = confirm_grades(session_.doc.grades, session_.ws.grade_scale);
   show_result(result);
   reopen_ = result.failed;
+  confirmed_ = !result.failed;
   if (reopen_) {
     reject();
   } else {

@@ -83,6 +83,7 @@ class TGradeForm : public QDialog {
 
   Session& session_;
   bool reopen_ = false;
+  bool confirmed_ = false;  // the last showing ended with a successful OK
   QString pending_focus_;
 };
 
