@@ -53,6 +53,7 @@ class EditorTest : public QObject {
   void cancelLoadsNothing();
   void okLoadsWithoutAnalysing();
   void startModesNewKeepAndOpen();
+  void insertModeReadsKeyAndDataFromATextFile();
   void typingChecksTheCountsAndRedrawsTheRulers();
   void saveWritesTheFileOrRefusesAShiftedOne();
 };
@@ -240,6 +241,28 @@ void EditorTest::startModesNewKeepAndOpen() {
   QCOMPARE(m.txt_results_name->text(), QString("typed"));
   QCOMPARE(m.txt_map_name->text(), QString("typed"));
   QVERIFY(m.btn_view_examinee->isEnabled());
+}
+
+void EditorTest::insertModeReadsKeyAndDataFromATextFile() {
+  QTemporaryDir dir;
+  const QString text = dir.filePath("scores.txt");
+  QFile f(text);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write("KEY      1234\r\nANN      1234\r\nBEN      1243\r\n");
+  f.close();
+  TestProgram p;
+  Seen inserted;
+  p.prompter.open_answers.push_back(text);
+  p.prompter.modal_actions.push_back({"TEditForm", [&](QDialog& d) {
+                                        inserted = look(as_editor(d));
+                                        as_editor(d).Cancel->click();
+                                      }});
+  p.map().rdo_spss_file->click();
+  p.map().btn_gotodata->click();
+  QCOMPARE(p.prompter.open_requests.size(), std::size_t{1});
+  QVERIFY(p.prompter.open_requests[0].filter.startsWith("Text files"));
+  QCOMPARE(inserted.key, QString("1234"));
+  QCOMPARE(inserted.data, QString("ANN      1234\nBEN      1243"));
 }
 
 void EditorTest::typingChecksTheCountsAndRedrawsTheRulers() {

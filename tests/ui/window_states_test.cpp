@@ -53,6 +53,7 @@ class WindowStatesTest : public QObject {
 
  private slots:
   void threeStatesEnableTheirCommands();
+  void everyCommandIsOffWhileTheRunReports();
   void gradeReportItemsFollowTheNumberOfExaminees_data();
   void gradeReportItemsFollowTheNumberOfExaminees();
   void goingBackToTheEditorClearsByStartMode();
@@ -99,6 +100,26 @@ void WindowStatesTest::threeStatesEnableTheirCommands() {
   QVERIFY(m.rdo_use_raw->isChecked());
   QCOMPARE(p.session().ws.options.band_units, BandUnits::raw);
   QVERIFY(m.lbl_t->isHidden() && m.txt_t->text().isEmpty());
+}
+
+void WindowStatesTest::everyCommandIsOffWhileTheRunReports() {
+  // Everyone answers alike: KR-20 is 0 and the run reports that the prophecy cannot be
+  // calculated; while that message shows, the run is still going.
+  TestProgram p;
+  TMapForm& m = p.map();
+  QString during;
+  bool menus_on = true;
+  p.prompter.on_message = [&](const QString&) {
+    during = enabled_commands(m);
+    menus_on = m.File1->isEnabled() || m.Options1->isEnabled() || m.Help1->isEnabled();
+  };
+  TypedTest same;
+  same.lines = {"AL ABCD", "BO ABCD", "CY ABCD", "DI ABCD", "ED ABCD"};
+  analyse_typed(p, same);
+  QCOMPARE(p.prompter.messages, QStringList{"Spearman-Brown Prophecy cannot be calculated"});
+  QCOMPARE(during, QString("SaveJRVInputFile1"));
+  QVERIFY(!menus_on);
+  QVERIFY(m.btn_saveresults->isEnabled() && m.File1->isEnabled());  // and afterwards on again
 }
 
 void WindowStatesTest::gradeReportItemsFollowTheNumberOfExaminees_data() {

@@ -23,6 +23,7 @@ std::optional<T> next(std::deque<std::optional<T>>& queue) {
 
 void ScriptedPrompter::message(QWidget*, const QString& text) {
   messages << text;
+  if (on_message) on_message(text);
 }
 
 bool ScriptedPrompter::question(QWidget*, const QString& text) {

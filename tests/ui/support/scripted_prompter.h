@@ -47,6 +47,8 @@ class ScriptedPrompter : public Prompter {
   std::deque<std::optional<QFont>> font_answers;
   std::deque<std::optional<QString>> print_answers;  // a PDF path prints, nothing cancels
   std::deque<ScriptedModal> modal_actions;
+  // Called with each message as it is shown (to look at the windows at that moment).
+  std::function<void(const QString&)> on_message;
 
   void message(QWidget* parent, const QString& text) override;
   bool question(QWidget* parent, const QString& text) override;
