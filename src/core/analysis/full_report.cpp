@@ -9,7 +9,7 @@
 #include "core/analysis/options_report.h"
 #include "core/analysis/report_lines.h"
 #include "core/analysis/sorting.h"
-#include "core/analysis/spec_report.h"
+#include "core/analysis/table_of_specs_report.h"
 #include "core/settings/spearman_brown.h"
 #include "core/text/format.h"
 

@@ -12,7 +12,7 @@
 #include "core/input/conversions.h"
 #include "core/input/editor_check.h"
 #include "core/input/new_test.h"
-#include "core/input/spec_table.h"
+#include "core/input/table_of_specs.h"
 #include "core/settings/grade_window.h"
 #include "core/settings/option_dialogs.h"
 #include "core/text/format.h"

@@ -6,7 +6,7 @@
 #include "core/input/include_line.h"
 #include "core/input/input_file_format.h"
 #include "core/input/partial_credit.h"
-#include "core/input/spec_table.h"
+#include "core/input/table_of_specs.h"
 #include "core/settings/grade_window.h"
 #include "core/settings/option_dialogs.h"
 #include "core/text/convert.h"

@@ -1,7 +1,7 @@
 #include "core/input/new_test.h"
 
 #include "core/input/include_line.h"
-#include "core/input/spec_table.h"
+#include "core/input/table_of_specs.h"
 #include "core/settings/grade_window.h"
 
 namespace jrv {

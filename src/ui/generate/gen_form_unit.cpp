@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "core/input/spec_table.h"
+#include "core/input/table_of_specs.h"
 #include "ui/app/session.h"
 #include "ui/input/data_entry_unit.h"
 #include "ui/support/prompter.h"

@@ -11,7 +11,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "core/input/spec_table.h"
+#include "core/input/table_of_specs.h"
 #include "core/text/format.h"
 #include "ui/app/session.h"
 #include "ui/support/prompter.h"

@@ -1,4 +1,4 @@
-#include "core/input/spec_table.h"
+#include "core/input/table_of_specs.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/analysis/spec_groups.h"
+#include "core/analysis/table_of_specs_groups.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/analysis/report_fixture.h"
-#include "core/analysis/spec_report.h"
+#include "core/analysis/table_of_specs_report.h"
 
 namespace jrv {
 namespace {

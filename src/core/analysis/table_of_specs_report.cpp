@@ -1,7 +1,7 @@
-#include "core/analysis/spec_report.h"
+#include "core/analysis/table_of_specs_report.h"
 
 #include "core/analysis/report_lines.h"
-#include "core/analysis/spec_groups.h"
+#include "core/analysis/table_of_specs_groups.h"
 #include "core/text/format.h"
 
 namespace jrv {
