@@ -3,7 +3,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -11,6 +10,7 @@
 #include "core/text/text_file.h"
 #include "ui/app/info_texts.h"
 #include "ui/app/session.h"
+#include "ui/support/pane_actions.h"
 #include "ui/support/prompter.h"
 #include "ui/support/qt_text.h"
 #include "ui/support/widgets.h"
@@ -52,10 +52,7 @@ TSPSSform::TSPSSform(Session& session, QWidget* parent) : QDialog(parent), sessi
 }
 
 void TSPSSform::btn_printClick() {
-  QPrinter printer;
-  printer.setDocName("SPSS Syntax");
-  if (!session_.prompter.setup_printer(this, printer)) return;
-  memo_syntax->print(&printer);
+  print_pane(session_.prompter, this, *memo_syntax, "SPSS Syntax");
 }
 
 void TSPSSform::btn_saveClick() {

@@ -3,7 +3,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QVBoxLayout>
 
 #include "core/input/input_file_writer.h"
@@ -11,6 +10,7 @@
 #include "ui/app/map_main_unit.h"
 #include "ui/app/session.h"
 #include "ui/input/data_entry_unit.h"
+#include "ui/support/pane_actions.h"
 #include "ui/support/prompter.h"
 #include "ui/support/qt_text.h"
 #include "ui/support/widgets.h"
@@ -76,10 +76,7 @@ void TQuickViewForm::Close1Click() {
 }
 
 void TQuickViewForm::Print1Click() {
-  QPrinter printer;
-  printer.setDocName("JRV Quick Results");
-  if (!session_.prompter.setup_printer(this, printer)) return;
-  RichEdit1->print(&printer);
+  print_pane(session_.prompter, this, *RichEdit1, "JRV Quick Results");
 }
 
 void TQuickViewForm::Save1Click() {

@@ -4,14 +4,12 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QPushButton>
-#include <QTextCharFormat>
 #include <QVBoxLayout>
 
 #include "ui/app/map_main_unit.h"
 #include "ui/app/session.h"
-#include "ui/support/prompter.h"
+#include "ui/support/pane_actions.h"
 #include "ui/support/qt_text.h"
 #include "ui/support/widgets.h"
 
@@ -38,11 +36,7 @@ TReportForm::TReportForm(Session& session, QWidget* parent) : QDialog(parent), s
   Font1 = menu_item(Format1, this, "Font1", "&Font...");
   MainMenu1->addMenu(Format1);
 
-  Label1 = named<QLabel>(
-      this, "Label1",
-      "Note that you can print this screen from the File Menu, but the formatting will be "
-      "better (e.g., page breaks) if you save the file and then print from a Text Editor (such "
-      "as NotePad).  Any editing changes you make here WILL print, but will NOT be saved.");
+  Label1 = named<QLabel>(this, "Label1", kEditablePaneNote);
   Label1->setWordWrap(true);
   outer->addWidget(Label1);
   report_box = named<QPlainTextEdit>(this, "report_box");
@@ -77,10 +71,7 @@ void TReportForm::Save1Click() {
 }
 
 void TReportForm::Print1Click() {
-  QPrinter printer;
-  printer.setDocName("Grade Reports");
-  if (!session_.prompter.setup_printer(this, printer)) return;
-  report_box->print(&printer);
+  print_pane(session_.prompter, this, *report_box, "Grade Reports");
 }
 
 void TReportForm::Exit1Click() {
@@ -97,11 +88,7 @@ void TReportForm::Paste1Click() {
 }
 
 void TReportForm::Font1Click() {
-  const auto font = session_.prompter.choose_font(this, fixed_pitch_font(10));
-  if (!font) return;
-  QTextCharFormat format;
-  format.setFont(*font);
-  report_box->mergeCurrentCharFormat(format);
+  apply_font_to_selection(session_.prompter, this, *report_box);
 }
 
 }  // namespace jrv::ui

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTextCursor>
@@ -13,6 +12,7 @@
 #include "ui/app/map_main_unit.h"
 #include "ui/app/session.h"
 #include "ui/charts/graph_unit.h"
+#include "ui/support/pane_actions.h"
 #include "ui/support/prompter.h"
 #include "ui/support/qt_text.h"
 #include "ui/support/widgets.h"
@@ -55,11 +55,7 @@ TResultsForm::TResultsForm(Session& session, QWidget* parent) : QDialog(parent),
   buttons->addWidget(btn_close);
   outer->addLayout(buttons);
 
-  lbl_note = named<QLabel>(
-      this, "lbl_note",
-      "Note that you can print this screen from the File Menu, but the formatting will be "
-      "better (e.g., page breaks) if you save the file and then print from a Text Editor (such "
-      "as NotePad).  Any editing changes you make here WILL print, but will NOT be saved.");
+  lbl_note = named<QLabel>(this, "lbl_note", kEditablePaneNote);
   lbl_note->setWordWrap(true);
   outer->addWidget(lbl_note);
 
@@ -104,10 +100,7 @@ void TResultsForm::Save1Click() {
 
 void TResultsForm::Print1Click() {
   fill_if_stale();
-  QPrinter printer;
-  printer.setDocName("JRV Output");
-  if (!session_.prompter.setup_printer(this, printer)) return;
-  results_box->print(&printer);
+  print_pane(session_.prompter, this, *results_box, "JRV Output");
 }
 
 void TResultsForm::Exit1Click() {
@@ -124,11 +117,7 @@ void TResultsForm::Paste1Click() {
 }
 
 void TResultsForm::Font1Click() {
-  const auto font = session_.prompter.choose_font(this, fixed_pitch_font(10));
-  if (!font) return;
-  QTextCharFormat format;
-  format.setFont(*font);
-  results_box->mergeCurrentCharFormat(format);
+  apply_font_to_selection(session_.prompter, this, *results_box);
 }
 
 void TResultsForm::btn_histClick() {
