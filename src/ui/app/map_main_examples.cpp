@@ -54,7 +54,7 @@ void TMapForm::load_example_set(int set) {
   editor.refresh_rulers();
   editor.refresh_convert_menu();
   sync_option_marks();
-  for (const auto& m : loaded.messages) session_.prompter.message(this, to_q(m));
+  show_messages(session_.prompter, this, loaded.messages);
 
   session_.loading_example = false;
   btn_gotodataClick();

@@ -29,7 +29,7 @@ bool TMapForm::run_core_analysis() {
     session_.prompter.message(this, to_q(e.what()));
     return false;
   }
-  for (const auto& m : session_.ws.reports.messages) session_.prompter.message(this, to_q(m));
+  show_messages(session_.prompter, this, session_.ws.reports.messages);
   return true;
 }
 
@@ -72,12 +72,12 @@ void TMapForm::btn_saveresultsClick() {
       }
       if (ws.save_rpt) {
         const CheckResult r = save_grade_reports(ws, session_.doc, companion_path(results, ".rpt"));
-        for (const auto& m : r.messages) session_.prompter.message(this, to_q(m));
+        show_messages(session_.prompter, this, r.messages);
       }
       session_.output_input_path = companion_path(results, ".jrv").string();
       const SaveResult copy =
           save_input_file(session_.output_input_path, session_.doc, ws, InputSave::automatic_copy);
-      for (const auto& m : copy.check.messages) session_.prompter.message(this, to_q(m));
+      show_messages(session_.prompter, this, copy.check.messages);
     } catch (const std::exception& e) {  // FileError, ConversionError: files before it stay
       session_.prompter.message(this, to_q(e.what()));
       return;

@@ -28,7 +28,7 @@ std::filesystem::path current_folder() {
 
 void TMapForm::ViewGradeReports1Click() {
   const CheckResult allowed = check_grade_report_view(session_.ws);
-  for (const auto& m : allowed.messages) session_.prompter.message(this, to_q(m));
+  show_messages(session_.prompter, this, allowed.messages);
   if (allowed.failed) return;
   TReportForm& viewer = *session_.windows.report;
   viewer.set_report(grade_report_viewer_lines(session_.ws, session_.doc));
@@ -37,7 +37,7 @@ void TMapForm::ViewGradeReports1Click() {
 
 void TMapForm::SaveGradeReports1Click() {
   const CheckResult allowed = check_grade_report_save(session_.ws);
-  for (const auto& m : allowed.messages) session_.prompter.message(this, to_q(m));
+  show_messages(session_.prompter, this, allowed.messages);
   if (allowed.failed) return;
   FileDialogSpec spec;
   spec.default_extension = "rpt";
@@ -53,7 +53,7 @@ void TMapForm::SaveGradeReports1Click() {
   if (!path) return;
   try {
     const CheckResult saved = save_grade_reports(session_.ws, session_.doc, to_path(*path));
-    for (const auto& m : saved.messages) session_.prompter.message(parent, to_q(m));
+    show_messages(session_.prompter, parent, saved.messages);
   } catch (const std::exception& e) {  // FileError
     session_.prompter.message(parent, to_q(e.what()));
   }

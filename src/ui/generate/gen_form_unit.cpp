@@ -199,7 +199,7 @@ void TGenForm::btn_generateClick() {
   store_fields();
   const CheckResult result = generate_data(fields_, session_.doc, session_.ws, rng_);
   load_fields();  // the seed as used, the large-N note
-  for (const auto& m : result.messages) session_.prompter.message(this, to_q(m));
+  show_messages(session_.prompter, this, result.messages);
   if (!result.focus.empty()) pending_focus_ = to_q(result.focus);
   gen_session_.reopen_generator = result.failed;
   if (!result.failed) session_.windows.edit->load_fields();

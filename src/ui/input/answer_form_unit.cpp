@@ -134,7 +134,7 @@ void TAnswerForm::btn_okClick() {
   store_grid();
   try {
     const AltConfirm confirmed = confirm_alternative_answers(session_.doc, session_.ws);
-    for (const auto& m : confirmed.check.messages) session_.prompter.message(this, to_q(m));
+    show_messages(session_.prompter, this, confirmed.check.messages);
     stay_open_ = confirmed.stay_open;
   } catch (const ConversionError& e) {
     session_.prompter.message(this, to_q(e.what()));

@@ -49,7 +49,7 @@ void TEditForm::txt_itemsChange() {
   show_rulers(*this, change.rulers, session_.ws.pc_enabled);
   SetTableofSpecifications1->setEnabled(change.spec_table_enabled);
   if (quiet_) return;
-  for (const auto& m : change.check.messages) session_.prompter.message(this, to_q(m));
+  show_messages(session_.prompter, this, change.check.messages);
   if (!change.check.messages.empty()) txt_items->setFocus();
 }
 
@@ -58,7 +58,7 @@ void TEditForm::txt_label_lengthChange() {
       label_length_changed(from_q(txt_label_length->text()), from_q(txt_items->text()));
   show_rulers(*this, change.rulers, session_.ws.pc_enabled);
   if (quiet_) return;
-  for (const auto& m : change.check.messages) session_.prompter.message(this, to_q(m));
+  show_messages(session_.prompter, this, change.check.messages);
   if (!change.check.messages.empty()) txt_label_length->setFocus();
 }
 
@@ -117,7 +117,7 @@ void TEditForm::Open1Click() {
   const OpenResult result = open_input_file(to_path(*path), session_.doc, session_.ws);
   load_fields();
   rebuild_rulers();
-  for (const auto& m : result.messages) session_.prompter.message(this, to_q(m));
+  show_messages(session_.prompter, this, result.messages);
   if (result.read) session_.windows.map->Label6->hide();
 }
 

@@ -64,7 +64,7 @@ void TEditForm::open_input_version(int version) {
       open_legacy_input_file(version, to_path(*path), session_.doc, session_.ws);
   load_fields();
   rebuild_rulers();
-  for (const auto& m : result.messages) session_.prompter.message(this, to_q(m));
+  show_messages(session_.prompter, this, result.messages);
   if (result.read) session_.windows.map->Label6->hide();
 }
 

@@ -86,7 +86,7 @@ void TEditForm::set_fields_quietly(const std::function<void()>& change) {
 }
 
 void TEditForm::show_check(const CheckResult& result) {
-  for (const auto& m : result.messages) session_.prompter.message(this, to_q(m));
+  show_messages(session_.prompter, this, result.messages);
   if (!result.focus.empty()) {
     pending_focus_ = to_q(result.focus);
     if (isVisible()) {

@@ -246,7 +246,7 @@ void TTableForm::choose_levels(int count) {
 void TTableForm::CloseSave1Click() {
   store_fields();
   const SpecSave saved = save_spec_table(session_.doc.spec_table, session_.ws, item_count_);
-  for (const auto& m : saved.check.messages) session_.prompter.message(this, to_q(m));
+  show_messages(session_.prompter, this, saved.check.messages);
   stay_open_ = saved.stay_open;
   if (stay_open_) {
     reject();

@@ -84,7 +84,7 @@ void TDiscForm::show_while_asked() {
 void TDiscForm::btn_okClick() {
   store_fields();
   const CheckResult result = confirm_group_percentages(session_.doc.groups, session_.ws.options);
-  for (const auto& m : result.messages) session_.prompter.message(this, to_q(m));
+  show_messages(session_.prompter, this, result.messages);
   if (!result.focus.empty()) pending_focus_ = to_q(result.focus);
   reopen_ = result.failed;
   if (reopen_) {

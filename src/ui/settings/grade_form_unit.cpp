@@ -203,7 +203,7 @@ void TGradeForm::store_fields() {
 }
 
 void TGradeForm::show_result(const CheckResult& result) {
-  for (const auto& m : result.messages) session_.prompter.message(this, to_q(m));
+  show_messages(session_.prompter, this, result.messages);
   if (result.focus.empty()) return;
   pending_focus_ = to_q(result.focus);
   if (isVisible()) {

@@ -139,7 +139,7 @@ void TProbForm::open_window() {
 void TProbForm::btn_okClick() {
   store_fields();
   const CheckResult result = confirm_problem_criteria(fields_, session_.ws.options);
-  for (const auto& m : result.messages) session_.prompter.message(this, to_q(m));
+  show_messages(session_.prompter, this, result.messages);
   if (!result.focus.empty()) pending_focus_ = to_q(result.focus);
   reopen_ = result.failed;
   if (reopen_) {

@@ -139,7 +139,7 @@ void TSpearmanForm::btn_calcClick() {
   const CheckResult result =
       calculate_spearman_brown(ws.stats.kr20, ws.included_count, fields, ws.desired_reliability);
   show_fields(*this, fields);
-  for (const auto& m : result.messages) session_.prompter.message(this, to_q(m));
+  show_messages(session_.prompter, this, result.messages);
   if (!result.focus.empty()) txt_sbrel->setFocus();
 }
 

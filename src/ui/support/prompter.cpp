@@ -3,7 +3,13 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "ui/support/qt_text.h"
+
 namespace jrv::ui {
+
+void show_messages(Prompter& prompter, QWidget* parent, const std::vector<std::string>& messages) {
+  for (const auto& m : messages) prompter.message(parent, to_q(m));
+}
 
 QStringList qt_name_filters(const QString& filter) {
   QStringList out;

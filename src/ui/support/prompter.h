@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QString>
 #include <optional>
+#include <string>
+#include <vector>
 
 class QDialog;
 class QPrinter;
@@ -40,6 +42,9 @@ class Prompter {
   // Shows `dialog` modally and returns its result code.
   virtual int show_modal(QDialog& dialog) = 0;
 };
+
+// Each of the core's messages in its own box, in order.
+void show_messages(Prompter& prompter, QWidget* parent, const std::vector<std::string>& messages);
 
 // "Desc|*.a;*.b|Desc2|*.c" as the name filters of a Qt file dialog.
 QStringList qt_name_filters(const QString& filter);
