@@ -34,8 +34,7 @@ std::optional<double> parse_double(std::string_view text) {
       return std::nullopt;
   double value = 0;
   auto [ptr, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
-  if (ec != std::errc() || ptr != t.data() + t.size() || !std::isfinite(value))
-    return std::nullopt;
+  if (ec != std::errc() || ptr != t.data() + t.size() || !std::isfinite(value)) return std::nullopt;
   return value;
 }
 

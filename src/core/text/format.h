@@ -30,7 +30,9 @@ std::string right(std::int64_t n, std::size_t width);
 std::string left(std::string_view s, std::size_t width);
 
 // `count` copies of `c`.
-inline std::string repeat(char c, std::size_t count) { return std::string(count, c); }
+inline std::string repeat(char c, std::size_t count) {
+  return std::string(count, c);
+}
 
 // At most the first `count` characters of `s`.
 inline std::string cut(std::string_view s, std::size_t count) {

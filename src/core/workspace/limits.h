@@ -10,9 +10,9 @@ inline constexpr int kMaxOptionsStart = 8;      // start value of max_options (5
 inline constexpr int kAnswerSlots = 9;          // accepted answers per item
 inline constexpr int kMaxPartialCreditItems = 98;
 inline constexpr int kMaxGradeCategories = 13;
-inline constexpr int kOptionSlots = 8;          // option tallies per item
+inline constexpr int kOptionSlots = 8;  // option tallies per item
 inline constexpr int kMaxTitleLength = 70;
-inline constexpr int kMaxSpecAreas = 6;         // content areas, cognitive levels
+inline constexpr int kMaxSpecAreas = 6;  // content areas, cognitive levels
 inline constexpr int kMaxSpecNameLength = 50;
 
 }  // namespace jrv

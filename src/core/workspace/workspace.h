@@ -119,7 +119,7 @@ struct Workspace {
   // Table of specifications.
   std::int32_t content_area_count = 0;
   std::int32_t cognitive_level_count = 0;
-  std::array<std::string, kMaxSpecAreas + 1> content_area_names{};   // 1..6
+  std::array<std::string, kMaxSpecAreas + 1> content_area_names{};     // 1..6
   std::array<std::string, kMaxSpecAreas + 1> cognitive_level_names{};  // 1..6
   Table1<ItemSpec> item_specs = Table1<ItemSpec>(kMaxItems, ItemSpec{});
 
