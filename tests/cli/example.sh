@@ -3,20 +3,8 @@
 # Arguments: path to jrv-cli, the golden folder.
 set -u
 cli=$1
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failed=0; passed=0
+source "$(dirname "$0")/lib/checks.bash"
 
-check() {  # check NAME EXPECTED ACTUAL
-  if [ "$2" == "$3" ]; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    printf 'FAIL %s\n  expected: %s\n  actual:   %s\n' "$1" "$2" "$3"
-  fi
-}
-
-line() { sed -n "${1}p" "$2" | tr -d '\r'; }
 
 for name in sample1 sample2 sample3 numeric right-wrong letter true-false mixture qzr1 qzl1; do
   "$cli" example "$name" -o "$tmp/$name.jrv" 2>"$tmp/err"

@@ -4,20 +4,7 @@
 set -u
 cli=$1
 legacy=$2/exports/legacy
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failed=0; passed=0
-
-check() {  # check NAME EXPECTED ACTUAL
-  if [ "$2" == "$3" ]; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    printf 'FAIL %s\n  expected: %s\n  actual:   %s\n' "$1" "$2" "$3"
-  fi
-}
-status() { "$@" >"$tmp/out" 2>"$tmp/err"; echo $?; }
-line() { sed -n "$1p" "$2" | tr -d '\r'; }
+source "$(dirname "$0")/lib/checks.bash"
 
 # import
 check "import v3" 0 "$(status "$cli" import --from 3 "$legacy/v3_five_grades.jrv" -o "$tmp/v3.jrv")"

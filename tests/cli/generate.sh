@@ -4,20 +4,8 @@
 set -u
 cli=$1
 golden=$2
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failed=0; passed=0
+source "$(dirname "$0")/lib/checks.bash"
 
-check() {  # check NAME EXPECTED ACTUAL
-  if [ "$2" == "$3" ]; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    printf 'FAIL %s\n  expected: %s\n  actual:   %s\n' "$1" "$2" "$3"
-  fi
-}
-
-line() { sed -n "${1}p" "$2" | tr -d '\r'; }
 
 # Defaults: 20 cases, 30 items, seed 1804, mixed options, medium difficulty, numbers.
 "$cli" generate -o "$tmp/default.jrv" 2>"$tmp/err"

@@ -5,19 +5,7 @@
 set -u
 cli=$1
 legacy=$2/exports/legacy
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failed=0; passed=0
-
-check() {  # check NAME EXPECTED ACTUAL
-  if [ "$2" == "$3" ]; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    printf 'FAIL %s\n  expected: %s\n  actual:   %s\n' "$1" "$2" "$3"
-  fi
-}
-status() { "$@" >"$tmp/out" 2>"$tmp/err"; echo $?; }
+source "$(dirname "$0")/lib/checks.bash"
 value() { grep -a "^$1" "$2" | sed "s/^$1//" | tr -d '\r'; }
 
 check "grade reports" 0 "$(status "$cli" grade-reports "$legacy/v6_sample.jrv" -o "$tmp/g.rpt")"
