@@ -1,0 +1,51 @@
+// Decoding at the edge and counting columns in characters.
+#include "core/text/encoding.h"
+
+#include <gtest/gtest.h>
+
+namespace jrv {
+namespace {
+
+TEST(Encoding, Utf8AndWindows1252BytesDecodeToTheSameText) {
+  EXPECT_EQ(decode_text("Jos\xC3\xA9"), "Jos\xC3\xA9");
+  EXPECT_EQ(decode_text("Jos\xE9"), "Jos\xC3\xA9");
+  EXPECT_EQ(decode_text("\xEF\xBB\xBFJos\xC3\xA9"), "Jos\xC3\xA9");
+  // The euro sign and curly quotes live at 0x80 and 0x93/0x94 in Windows-1252.
+  EXPECT_EQ(decode_text("\x80 \x93x\x94"), "\xE2\x82\xAC \xE2\x80\x9Cx\xE2\x80\x9D");
+  // Bytes Windows-1252 leaves undefined still decode, and go back to themselves.
+  const std::string odd = decode_text("a\x81z\x9D");
+  EXPECT_TRUE(is_valid_utf8(odd));
+  EXPECT_EQ(to_windows_1252(odd), std::optional<std::string>("a\x81z\x9D"));
+  // Binary never fails to decode.
+  std::string binary;
+  for (int b = 0; b < 256; ++b) binary += static_cast<char>(b);
+  EXPECT_TRUE(is_valid_utf8(decode_text(binary)));
+  EXPECT_EQ(char_count(decode_text(binary)), 256u);
+}
+
+TEST(Encoding, OlderFilesStayWindows1252UnlessACharacterDoesNotFit) {
+  EXPECT_EQ(encode_legacy_file("plain ASCII"), "plain ASCII");
+  EXPECT_EQ(encode_legacy_file("Jos\xC3\xA9"), "Jos\xE9");
+  const std::string polish = "\xC5\x81ukasz";  // Łukasz
+  EXPECT_FALSE(to_windows_1252(polish).has_value());
+  EXPECT_EQ(encode_legacy_file(polish), polish);
+  EXPECT_FALSE(to_windows_1252("\xC3").has_value());
+}
+
+TEST(Encoding, ColumnsCountCharactersNotBytes) {
+  const std::string greek = "\xCE\x95\xCE\xBB\xCE\xAD\xCE\xBD\xCE\xB7";  // Ελένη
+  EXPECT_EQ(char_count(greek), 5u);
+  EXPECT_EQ(cut_chars(greek, 2), "\xCE\x95\xCE\xBB");
+  EXPECT_EQ(cut_chars(greek, 9), greek);
+  EXPECT_EQ(sub_chars(greek, 1, 2), "\xCE\xBB\xCE\xAD");
+  EXPECT_EQ(sub_chars(greek, 4), "\xCE\xB7");
+  EXPECT_EQ(pad_right(greek, 7), greek + "  ");
+  EXPECT_EQ(pad_left(greek, 6), " " + greek);
+  EXPECT_EQ(pad_right(greek, 3), greek);
+  // A stray continuation byte counts as one character and is never split.
+  EXPECT_EQ(char_count("a\x80z"), 3u);
+  EXPECT_EQ(cut_chars("a\x80z", 2), "a\x80");
+}
+
+}  // namespace
+}  // namespace jrv
