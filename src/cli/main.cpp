@@ -25,6 +25,9 @@ constexpr Command kCommands[] = {
     {"export", jrv::cli::export_data, "export --format 01|raw|data IN.jrv -o OUT.txt"},
     {"grade-reports", jrv::cli::grade_reports, "grade-reports IN.jrv -o OUT.rpt"},
     {"spearman-brown", jrv::cli::spearman_brown, "spearman-brown IN.jrv [--desired R]"},
+    {"regrade", jrv::cli::regrade,
+     "regrade INPUT.jrv [--rekey I=C]... [--accept I=C]... [--credit I]... [--drop I]... "
+     "[-o NEW.jrv] [--changes CHANGES.csv]"},
 };
 
 int usage() {
