@@ -196,6 +196,7 @@ std::vector<int> apply_decisions(EditorDocument& doc, const Workspace& ws,
   auto& f = doc.editor;
   std::vector<int> rows_changed;
   for (const auto& d : decisions) {
+    if (d.item < 1 || d.item > ws.num_items) continue;
     switch (d.kind) {
       case DecisionKind::rekey:
         set_char(f.answer_key, d.item, option_char(key_style(ws, d.item), d.option), '9');

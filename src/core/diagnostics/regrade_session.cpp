@@ -9,22 +9,26 @@
 
 namespace jrv {
 
-Regrade regrade(const EditorDocument& doc, const Workspace& analysed,
-                std::span<const ItemDecision> decisions, RegradeOutput output) {
-  Regrade out{doc, analysed, {}, {}};
-  const std::vector<int> rows = apply_decisions(out.document, analysed, decisions);
-
-  // A changed row reaches scoring as the file reader hands it over: its cells become the
-  // item's alternative texts. The decisions set every alternative they bring in, so the
-  // reminder about "A" codes without alternatives does not apply.
-  Workspace& ws = out.workspace;
+void write_decisions(EditorDocument& doc, Workspace& ws, std::span<const ItemDecision> decisions) {
+  const std::vector<int> rows = apply_decisions(doc, ws, decisions);
   for (const int item : rows) {
-    for (const auto& row : out.document.alternatives.rows) {
+    for (const auto& row : doc.alternatives.rows) {
       if (parse_int(row[0]) != item) continue;
       for (std::size_t s = 1; s <= kAnswerSlots; ++s)
         ws.alt_answer_text[static_cast<std::size_t>(item)][s] = row[s + 1];
     }
   }
+  // The decisions set every alternative they bring in: the reminder about "A" codes whose
+  // alternatives were never set does not apply.
+  if (!rows.empty()) doc.include_changed = false;
+}
+
+Regrade regrade(const EditorDocument& doc, const Workspace& analysed,
+                std::span<const ItemDecision> decisions, RegradeOutput output) {
+  Regrade out{doc, analysed, {}, {}};
+  Workspace& ws = out.workspace;
+  write_decisions(out.document, ws, decisions);
+  // The test was analysed, so the reminder about "A" codes has had its turn.
   out.document.include_changed = false;
   // An item the decisions leave out must not show the statistics it had while included.
   for (std::size_t j = 1; j <= kMaxItems; ++j) ws.items[j] = ItemRecord{};

@@ -28,6 +28,12 @@ struct Regrade {
   CheckResult check;  // the editor's check of the edited texts; failed: nothing analysed
 };
 
+// "Apply to test": writes the decisions into the editor's texts (apply_decisions) and hands
+// each changed alternatives row to scoring as reading it from a file does. `ws` is the
+// analysed workspace the decisions were checked against; the caller then leaves the editor
+// with "Close && Analyze" (leave_editor, run_analysis) to analyse the decided test.
+void write_decisions(EditorDocument& doc, Workspace& ws, std::span<const ItemDecision> decisions);
+
 // The test `analysed` (loaded from `doc` by the editor's check and analysed) with the
 // decisions applied: the texts are edited as apply_decisions says, checked as "Close &&
 // Analyze" checks them and analysed with the same options and group percentages. The same

@@ -49,6 +49,21 @@ TEST(Regrade, EachDecisionEqualsTheHandEditedFileAnalysedAfresh) {
   }
 }
 
+// "Apply to test" writes into the editor's own document and workspace; leaving the editor
+// then gives the analysis the regrade showed.
+TEST(Regrade, ApplyingToTheTestAnalysesAsTheRegradeShowed) {
+  Analysed quiz = analyse_file("quiz.jrv");
+  const ItemDecision list[] = {{accept, 2, 3}};
+  const Regrade shown = regrade(quiz.doc, quiz.ws, list, RegradeOutput::reports);
+  write_decisions(quiz.doc, quiz.ws, list);
+  const EditorExit exit = leave_editor(quiz.doc, quiz.ws, EditorExitButton::close_and_analyze, "");
+  ASSERT_TRUE(exit.accepted) << (exit.check.messages.empty() ? "" : exit.check.messages[0]);
+  run_analysis(quiz.ws, quiz.doc);
+  expect_same_analysis({shown.document, shown.workspace}, quiz.ws, quiz.doc);
+  expect_same_lines("saved input file", read_lines(regrade_fixture("quiz_accept_2C.jrv")),
+                    input_file_lines(quiz.doc, quiz.ws));
+}
+
 TEST(Regrade, RekeyingTheQuizMovesThreeExamineesFromBToA) {
   const Analysed quiz = analyse_file("quiz.jrv");
   const ItemDecision list[] = {{rekey, 2, 3}};
