@@ -9,14 +9,7 @@
 namespace jrv {
 namespace {
 
-using testing::analyse_file;
-using testing::analyse_lines;
-using testing::Analysed;
-
-constexpr auto rekey = DecisionKind::rekey;
-constexpr auto accept = DecisionKind::accept;
-constexpr auto credit = DecisionKind::credit;
-constexpr auto drop = DecisionKind::drop;
+using namespace testing;  // the fixture and the decision kinds
 
 std::string refusal(const Workspace& ws, std::vector<ItemDecision> earlier, ItemDecision next) {
   return decision_refusal(ws, earlier, next).value_or("accepted");
@@ -43,7 +36,7 @@ TEST(ItemDecisions, RefusedWithAReasonAndAcceptedOtherwise) {
   EXPECT_EQ(refusal(ws, {{rekey, 1, 2}, {drop, 3}}, {credit, 2}), "accepted");
 
   // An excluded item, a credited item and an item with alternatives (key C, also D).
-  Lines lines = read_lines(testing::regrade_fixture("quiz_accept_2C.jrv"));
+  Lines lines = read_lines(regrade_fixture("quiz_accept_2C.jrv"));
   for (auto& l : lines) {
     if (l.rfind("Answer Key    = ", 0) == 0) l = "Answer Key    = AB9DA";
     if (l.rfind("Item Analyzed = ", 0) == 0) l = "Item Analyzed = NAAYY";
@@ -57,7 +50,7 @@ TEST(ItemDecisions, RefusedWithAReasonAndAcceptedOtherwise) {
 }
 
 TEST(ItemDecisions, OptionsAreWrittenAsTheKeyWritesThem) {
-  Lines lines = read_lines(testing::regrade_fixture("quiz.jrv"));
+  Lines lines = read_lines(regrade_fixture("quiz.jrv"));
   auto with = [&](const std::string& key, const std::string& options) {
     Lines l = lines;
     for (auto& line : l) {
@@ -93,7 +86,7 @@ TEST(ItemDecisions, OptionsAreWrittenAsTheKeyWritesThem) {
 
 TEST(ItemDecisions, AcceptingOnAnItemWithAnOldRowDoesNotBringBackItsAnswers) {
   // Item 2 accepted C once; the teacher set it back to "Y" and its row stayed in the file.
-  Lines lines = read_lines(testing::regrade_fixture("quiz_accept_2C.jrv"));
+  Lines lines = read_lines(regrade_fixture("quiz_accept_2C.jrv"));
   for (auto& l : lines)
     if (l.rfind("Item Analyzed = ", 0) == 0) l = "Item Analyzed = YYYYY";
   const Analysed a = analyse_lines(lines);
@@ -123,7 +116,7 @@ TEST(RegradeReport, ChangesFileQuotesLabelsAndIsUtf8) {
       "Jos\xC3\xA9,1,0,12.35,0.00,F,F",
       "Zo\xC3\xAB,7,8,100.00,100.00,A,A",
   };
-  testing::expect_same_lines("changes file", want, regrade_changes_csv(c));
+  expect_same_lines("changes file", want, regrade_changes_csv(c));
 }
 
 }  // namespace

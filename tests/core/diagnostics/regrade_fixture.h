@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/analysis/analysis_run.h"
+#include "core/diagnostics/item_decisions.h"
 #include "core/input/editor_actions.h"
 #include "core/input/input_file_reader.h"
 #include "core/reports/data_exports.h"
@@ -17,6 +18,11 @@
 #include "core/text/text_file.h"
 
 namespace jrv::testing {
+
+inline constexpr auto rekey = DecisionKind::rekey;
+inline constexpr auto accept = DecisionKind::accept;
+inline constexpr auto credit = DecisionKind::credit;
+inline constexpr auto drop = DecisionKind::drop;
 
 struct Analysed {
   EditorDocument doc;

@@ -12,17 +12,7 @@
 namespace jrv {
 namespace {
 
-using testing::analyse_file;
-using testing::analyse_lines;
-using testing::Analysed;
-using testing::expect_same_analysis;
-using testing::expect_same_lines;
-using testing::regrade_fixture;
-
-constexpr auto rekey = DecisionKind::rekey;
-constexpr auto accept = DecisionKind::accept;
-constexpr auto credit = DecisionKind::credit;
-constexpr auto drop = DecisionKind::drop;
+using namespace testing;  // the fixture and the decision kinds
 
 // The quiz: 8 examinees, 5 four-option items keyed ABCDA, grades A >= 80, B >= 60, C >= 40,
 // F. Item 2 is keyed B, but most of the class (and the strong students) answered C.
