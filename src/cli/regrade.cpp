@@ -2,6 +2,7 @@
 // analyse again and show what changed; optionally save the decided test and the examinees
 // whose results moved.
 
+#include <filesystem>
 #include <iostream>
 #include <optional>
 
@@ -37,6 +38,13 @@ struct RegradeArgs {
   std::string input, output, changes;
   std::vector<TypedDecision> decisions;
 };
+
+bool same_file(const std::string& a, const std::string& b) {
+  if (a.empty() || b.empty()) return false;
+  std::error_code ec;
+  if (std::filesystem::equivalent(a, b, ec)) return true;
+  return std::filesystem::weakly_canonical(a, ec) == std::filesystem::weakly_canonical(b, ec);
+}
 
 std::optional<DecisionKind> decision_option(std::string_view arg) {
   if (arg == "--rekey") return DecisionKind::rekey;
@@ -98,6 +106,12 @@ std::optional<RegradeArgs> parse_args(const Args& args, std::string& error) {
   }
   if (out.input.empty()) {
     error = "an input file is needed";
+    return std::nullopt;
+  }
+  // The input keeps the original key: overwriting it would leave no way back.
+  if (same_file(out.output, out.input) || same_file(out.changes, out.input) ||
+      same_file(out.changes, out.output)) {
+    error = "-o and --changes must name new files, not the input file or each other";
     return std::nullopt;
   }
   return out;

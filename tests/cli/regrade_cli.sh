@@ -53,6 +53,12 @@ check "no decision value" 2 "$(status "$cli" regrade "$data/quiz.jrv" --rekey 2)
 check "item not a number" 2 "$(status "$cli" regrade "$data/quiz.jrv" --drop two)"
 check "no input" 2 "$(status "$cli" regrade --drop 2)"
 check "missing input file" 1 "$(status "$cli" regrade "$tmp/none.jrv" --drop 2)"
+cp "$data/quiz.jrv" "$tmp/quiz.jrv"
+check "the input is never overwritten" 2 \
+  "$(status "$cli" regrade "$tmp/quiz.jrv" --rekey 2=C -o "$tmp/../$(basename "$tmp")/quiz.jrv")"
+check "input unchanged" same "$(same "$tmp/quiz.jrv" "$data/quiz.jrv")"
+check "changes over the new file" 2 \
+  "$(status "$cli" regrade "$tmp/quiz.jrv" --drop 2 -o "$tmp/x.jrv" --changes "$tmp/x.jrv")"
 check "help" 0 "$(status "$cli" regrade --help)"
 
 # Without a grade scale the grade columns are empty.
