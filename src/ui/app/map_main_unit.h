@@ -39,6 +39,10 @@ class TMapForm : public QMainWindow {
   // The title line under the panels, shown.
   void show_title_line(const QString& text);
 
+  // Asks "Save changes to the test?" when the loaded test has unsaved changes; false
+  // when the user cancels.
+  bool maybe_save_test();
+
  public slots:
   // INPUT panel.
   void btn_gotodataClick();
