@@ -1,6 +1,7 @@
 // The desktop program: creates the windows once and runs the message loop.
 
 #include <QApplication>
+#include <QIcon>
 #include <QSettings>
 #include <QTimer>
 #include <cstdio>
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("JRV");
   QApplication::setApplicationDisplayName("JRV");
   QApplication::setDesktopFileName("org.jrv.JRV");
+  QApplication::setWindowIcon(QIcon::fromTheme("org.jrv.JRV"));
   QSettings settings;
   jrv::ui::remembered::set_store(&settings);
   if (options.reset_settings) jrv::ui::remembered::clear();
