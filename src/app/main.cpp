@@ -1,16 +1,54 @@
 // The desktop program: creates the windows once and runs the message loop.
 
 #include <QApplication>
+#include <QIcon>
+#include <QSettings>
+#include <QTimer>
+#include <cstdio>
 
+#include "ui/app/desktop_start.h"
 #include "ui/app/map_main_unit.h"
 #include "ui/app/program.h"
+#include "ui/app/start_options.h"
 #include "ui/support/qt_prompter.h"
+#include "ui/support/remembered.h"
 
 int main(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const jrv::ui::StartOptions options = jrv::ui::parse_start_options(arguments);
+  if (!options.error.isEmpty()) {
+    std::fprintf(stderr, "jrv: %s\n%s", qPrintable(options.error),
+                 qPrintable(jrv::ui::start_help_text()));
+    return 2;
+  }
+  if (options.help) {
+    std::fputs(qPrintable(jrv::ui::start_help_text()), stdout);
+    return 0;
+  }
+  if (options.version) {
+    std::puts("jrv " JRV_VERSION);
+    return 0;
+  }
+
   QApplication app(argc, argv);
+  QApplication::setOrganizationName("JRV");
+  QApplication::setApplicationName("JRV");
   QApplication::setApplicationDisplayName("JRV");
+  QApplication::setDesktopFileName("org.jrv.JRV");
+  QApplication::setWindowIcon(QIcon::fromTheme("org.jrv.JRV"));
+  QSettings settings;
+  jrv::ui::remembered::set_store(&settings);
+  if (options.reset_settings) jrv::ui::remembered::clear();
+
   jrv::ui::QtPrompter prompter;
   jrv::ui::Program program(prompter);
+  jrv::ui::remember_side_windows(program);
   program.main_window().show();
-  return app.exec();
+  // Once the main window is up, so that the editor opens over it.
+  QTimer::singleShot(0, &program.main_window(),
+                     [&] { jrv::ui::open_start_files(program, options.files); });
+  const int status = app.exec();
+  jrv::ui::remembered::set_store(nullptr);
+  return status;
 }

@@ -30,9 +30,13 @@ constexpr Command kCommands[] = {
      "[-o NEW.jrv] [--changes CHANGES.csv]"},
 };
 
+void print_usage(std::ostream& out) {
+  out << "usage: jrv-cli COMMAND [arguments]\n";
+  for (const auto& c : kCommands) out << "  jrv-cli " << c.usage << "\n";
+}
+
 int usage() {
-  std::cerr << "usage: jrv-cli COMMAND [arguments]\n";
-  for (const auto& c : kCommands) std::cerr << "  jrv-cli " << c.usage << "\n";
+  print_usage(std::cerr);
   return 2;
 }
 
@@ -42,7 +46,13 @@ int main(int argc, char** argv) {
   if (argc < 2) return usage();
   const std::string_view name = argv[1];
   if (name == "-h" || name == "--help") {
-    usage();
+    print_usage(std::cout);
+    std::cout << "\n  jrv-cli COMMAND --help   the options of one command\n"
+                 "  jrv-cli --version        the version of this program\n";
+    return 0;
+  }
+  if (name == "--version") {
+    std::cout << "jrv-cli " JRV_VERSION "\n";
     return 0;
   }
   for (const auto& c : kCommands) {

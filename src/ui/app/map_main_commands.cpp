@@ -21,6 +21,7 @@
 #include "ui/reports/results_form_unit.h"
 #include "ui/support/prompter.h"
 #include "ui/support/qt_text.h"
+#include "ui/support/remembered.h"
 
 namespace jrv::ui {
 
@@ -296,6 +297,7 @@ void TMapForm::editor_cancelled_update() {
 
 void TMapForm::input_file_saved_update() {
   Label6->hide();
+  remembered::add_recent_test(from_path(session_.output_input_path));
 }
 
 // ---- The analysis run --------------------------------------------------------------------

@@ -34,6 +34,7 @@ TMapForm::TMapForm(Session& session, QWidget* parent) : QMainWindow(parent), ses
   build_menus();
   connect_handlers();
   connect_examples();
+  add_file_commands();
   setFixedSize(kWindowWidth, kWindowHeight);
 }
 

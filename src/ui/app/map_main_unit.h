@@ -7,6 +7,8 @@
 class QAction;
 class QActionGroup;
 class QCheckBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -36,8 +38,18 @@ class TMapForm : public QMainWindow {
   // Called by the editor's "Save JRV File" when a file was chosen.
   void input_file_saved_update();
 
+  // A test named from outside the menus (command line, drop, Recent Tests): a version-6
+  // file opens in the data editor, an older one through the chooser of its version.
+  void open_test_file(const QString& path);
+  // The Recent Tests submenu from the remembered list.
+  void fill_recent_tests_menu();
+
   // The title line under the panels, shown.
   void show_title_line(const QString& text);
+
+  // Asks "Save changes to the test?" when the loaded test has unsaved changes; false
+  // when the user cancels.
+  bool maybe_save_test();
 
  public slots:
   // INPUT panel.
@@ -156,6 +168,7 @@ class TMapForm : public QMainWindow {
   QMenu* Options1;
   QMenu* Examples1;
   QMenu* Help1;
+  QMenu* RecentTests1 = nullptr;
 
   QAction* CreateNewDataFile1;
   QAction* OpenJRVinputFile1;
@@ -227,6 +240,8 @@ class TMapForm : public QMainWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void build_panels();
@@ -243,6 +258,9 @@ class TMapForm : public QMainWindow {
   void run_go_to_data_editor();
   void connect_examples();
   void load_example_set(int set);
+  void add_file_commands();
+  void open_recent_test(const QString& path);
+  void import_spreadsheet_file(const QString& path);
 
   Session& session_;
   bool centred_ = false;

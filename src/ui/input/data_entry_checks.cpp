@@ -20,6 +20,7 @@
 #include "ui/input/data_entry_unit.h"
 #include "ui/support/prompter.h"
 #include "ui/support/qt_text.h"
+#include "ui/support/remembered.h"
 
 namespace jrv::ui {
 
@@ -111,14 +112,22 @@ void TEditForm::Open1Click() {
   FileDialogSpec spec;
   spec.default_extension = "jrv";
   spec.filter = "JRV files (*.jrv)|*.jrv|All Files (*.*)|*.*";
-  const auto path = session_.prompter.open_file(this, spec);
+  const auto path = file_to_open_or_ask(spec);
   if (!path) return;
   store_fields();
   const OpenResult result = open_input_file(to_path(*path), session_.doc, session_.ws);
   load_fields();
   rebuild_rulers();
   show_messages(session_.prompter, this, result.messages);
-  if (result.read) session_.windows.map->Label6->hide();
+  if (result.read) {
+    session_.windows.map->Label6->hide();
+    remembered::add_recent_test(*path);
+  }
+}
+
+std::optional<QString> TEditForm::file_to_open_or_ask(const FileDialogSpec& spec) {
+  if (!file_to_open_.isEmpty()) return std::exchange(file_to_open_, QString());
+  return session_.prompter.open_file(this, spec);
 }
 
 void TEditForm::Save1Click() {

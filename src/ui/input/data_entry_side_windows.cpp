@@ -19,6 +19,7 @@
 #include "ui/input/table_unit.h"
 #include "ui/support/prompter.h"
 #include "ui/support/qt_text.h"
+#include "ui/support/remembered.h"
 
 namespace jrv::ui {
 
@@ -57,7 +58,7 @@ void TEditForm::open_input_version(int version) {
   FileDialogSpec spec;
   spec.default_extension = "jrv";
   spec.filter = "JRV files (*.jrv)|*.jrv";
-  const auto path = session_.prompter.open_file(this, spec);
+  const auto path = file_to_open_or_ask(spec);
   if (!path) return;
   store_fields();
   const OpenResult result =
@@ -65,7 +66,10 @@ void TEditForm::open_input_version(int version) {
   load_fields();
   rebuild_rulers();
   show_messages(session_.prompter, this, result.messages);
-  if (result.read) session_.windows.map->Label6->hide();
+  if (result.read) {
+    session_.windows.map->Label6->hide();
+    remembered::add_recent_test(*path);
+  }
 }
 
 void TEditForm::OpenJRVv330File1Click() {

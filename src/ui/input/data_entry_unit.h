@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -21,6 +22,7 @@ struct Workspace;
 
 namespace jrv::ui {
 
+struct FileDialogSpec;
 struct Session;
 
 class TEditForm : public QDialog {
@@ -170,6 +172,8 @@ class TEditForm : public QDialog {
  public:
   // Reads an input file written by `version` (3 to 6) into the editor.
   void open_input_version(int version);
+  // The next Open (or open_input_version) reads `path` instead of asking for a file.
+  void set_file_to_open(const QString& path) { file_to_open_ = path; }
   // Prepares and shows the generator window; quick mode is the hidden "Generate".
   void run_generator(bool quick_mode);
   // The rulers again, for example after partial credit was switched on or off.
@@ -190,10 +194,13 @@ class TEditForm : public QDialog {
   void accept_data(bool analyze);
   bool check_and_load(bool analyze);
   void set_fields_quietly(const std::function<void()>& change);
+  // The file set to open, or the one chosen in the open dialog.
+  std::optional<QString> file_to_open_or_ask(const FileDialogSpec& spec);
 
   Session& session_;
   QString pending_focus_;
   bool quiet_ = false;  // fields being filled by the program, not typed
+  QString file_to_open_;
 };
 
 }  // namespace jrv::ui

@@ -6,6 +6,7 @@
 
 #include "ui/support/prompter.h"
 #include "ui/support/qt_text.h"
+#include "ui/support/remembered.h"
 
 namespace jrv::ui {
 
@@ -23,8 +24,12 @@ void print_pane(Prompter& prompter, QWidget* parent, QPlainTextEdit& pane,
 }
 
 void apply_font_to_selection(Prompter& prompter, QWidget* parent, QPlainTextEdit& pane) {
-  const auto font = prompter.choose_font(parent, fixed_pitch_font(10));
+  // Each pane offers the font last chosen for it.
+  const QString key = (parent ? parent->objectName() : QString()) + "." + pane.objectName();
+  const auto font =
+      prompter.choose_font(parent, remembered::pane_font(key).value_or(fixed_pitch_font(10)));
   if (!font) return;
+  remembered::set_pane_font(key, *font);
   QTextCharFormat format;
   format.setFont(*font);
   pane.mergeCurrentCharFormat(format);

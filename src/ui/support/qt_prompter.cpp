@@ -9,6 +9,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "ui/support/remembered.h"
+
 namespace jrv::ui {
 
 void QtPrompter::message(QWidget* parent, const QString& text) {
@@ -35,9 +37,16 @@ std::optional<QString> run_file_dialog(QWidget* parent, const FileDialogSpec& sp
   dialog.setNameFilters(qt_name_filters(spec.filter));
   if (!spec.default_extension.isEmpty()) dialog.setDefaultSuffix(spec.default_extension);
   if (!spec.overwrite_prompt) dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-  if (!spec.proposed_name.isEmpty()) dialog.selectFile(spec.proposed_name);
+  const bool save = mode == QFileDialog::AcceptSave;
+  const QString start = remembered::dialog_start_path(spec, save);
+  if (QFileInfo(start).isDir())
+    dialog.setDirectory(start);
+  else if (!start.isEmpty())
+    dialog.selectFile(start);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().first();
+  const QString chosen = dialog.selectedFiles().first();
+  remembered::remember_dialog_choice(spec, save, chosen);
+  return chosen;
 }
 
 }  // namespace
