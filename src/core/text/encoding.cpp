@@ -116,9 +116,11 @@ std::optional<std::string> to_windows_1252(std::string_view utf8) {
 }
 
 std::string encode_legacy_file(std::string_view utf8) {
-  // Windows-1252 bytes that happen to form valid UTF-8 (such as "Ã©") would read back as
-  // other letters; the UTF-8 form of the same text reads back as written.
-  if (auto narrow = to_windows_1252(utf8); narrow && (*narrow == utf8 || !is_valid_utf8(*narrow)))
+  // Windows-1252 bytes that happen to form valid UTF-8 (such as "Ã©") or to start with a
+  // byte-order mark ("ï»¿") would read back as other letters; the UTF-8 form of the same
+  // text reads back as written.
+  if (auto narrow = to_windows_1252(utf8);
+      narrow && (*narrow == utf8 || (!is_valid_utf8(*narrow) && !narrow->starts_with(kBom))))
     return std::move(*narrow);
   return std::string(utf8);
 }
