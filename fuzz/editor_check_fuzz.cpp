@@ -11,6 +11,7 @@
 #include "core/input/alternative_answers.h"
 #include "core/input/editor_check.h"
 #include "core/input/rulers.h"
+#include "core/text/encoding.h"
 #include "core/text/text_file.h"
 
 namespace {
@@ -64,7 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (ws.option_values[j] < 1 || ws.option_values[j] > ws.max_options) std::abort();
     }
     for (int i = 1; i <= cases; ++i) {
-      if (ws.cases[i].label.size() > static_cast<std::size_t>(ws.label_length)) std::abort();
+      if (jrv::char_count(ws.cases[i].label) > static_cast<std::size_t>(ws.label_length))
+        std::abort();
       if (ws.case_pc_points[i] < 0 || ws.case_pc_points[i] > 99) std::abort();
       for (int j = 1; j <= n; ++j)
         if (ws.responses[i][j] > 9) std::abort();

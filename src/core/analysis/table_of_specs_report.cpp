@@ -2,6 +2,7 @@
 
 #include "core/analysis/report_lines.h"
 #include "core/analysis/table_of_specs_groups.h"
+#include "core/text/encoding.h"
 #include "core/text/format.h"
 
 namespace jrv {
@@ -61,19 +62,21 @@ void add_combined(Lines& out, const Workspace& ws, const SpecGroups& g) {
 
 std::vector<std::string> wrap_item_list(std::string_view text, std::size_t first,
                                         std::size_t step) {
+  // Positions count characters: the names in front of the list may hold any letters.
+  const std::string columns = one_byte_per_char(text);
   std::vector<std::string> pieces;
   std::size_t start = 0;
-  for (std::size_t b = first; text.size() > b + 2; b += step) {
+  for (std::size_t b = first; columns.size() > b + 2; b += step) {
     std::size_t end = b;
-    if (text[b] == ',')
+    if (columns[b] == ',')
       end = b + 1;
-    else if (text[b + 1] == ',')
+    else if (columns[b + 1] == ',')
       end = b + 2;
     if (end <= start) continue;
-    pieces.emplace_back(text.substr(start, end - start));
+    pieces.emplace_back(sub_chars(text, start, end - start));
     start = end;
   }
-  pieces.emplace_back(text.substr(start));
+  pieces.emplace_back(sub_chars(text, start));
   return pieces;
 }
 

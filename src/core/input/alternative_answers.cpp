@@ -6,6 +6,7 @@
 #include "core/input/include_line.h"
 #include "core/input/normalise.h"
 #include "core/text/convert.h"
+#include "core/text/encoding.h"
 #include "core/text/format.h"
 
 namespace jrv {
@@ -45,13 +46,13 @@ AltSetup set_up_alternative_answers(EditorDocument& doc, Workspace& ws) {
   ws.include_codes = f.include;
   set_include_flags(ws, f.include, *n);
 
+  const std::string options = one_byte_per_char(f.options);
   if (have_key) {
+    const std::string key = one_byte_per_char(f.answer_key);
     std::string normalised;
     for (int j = 1; j <= *n; ++j) {
       const auto pos = static_cast<std::size_t>(j - 1);
-      const int v = pos < f.answer_key.size()
-                        ? normalise_response(f.answer_key[pos], digit_at(f.options, j))
-                        : -1;
+      const int v = pos < key.size() ? normalise_response(key[pos], digit_at(options, j)) : -1;
       if (v < 0 || (v > ws.max_options && v != 9)) {
         out.check.fail(msg::alt_key_value(j, ws.max_options), "txt_answer_key");
         return out;
@@ -64,7 +65,7 @@ AltSetup set_up_alternative_answers(EditorDocument& doc, Workspace& ws) {
 
   int largest = 0;
   for (int j = 1; j <= *n; ++j) {
-    const int v = digit_at(f.options, j);
+    const int v = digit_at(options, j);
     if (v < 1 || v > ws.max_options) {
       out.check.fail(msg::option_value(j, ws.max_options), "txt_options");
       return out;
@@ -92,7 +93,7 @@ AltSetup set_up_alternative_answers(EditorDocument& doc, Workspace& ws) {
     if (ws.include_flags[j] != 2) continue;
     AltAnswerGrid::Row row{};
     row[0] = int_str(j);
-    row[1] = std::string(1, f.options[static_cast<std::size_t>(j - 1)]);
+    row[1] = std::string(1, options[static_cast<std::size_t>(j - 1)]);
     row[2] = std::string(1, static_cast<char>('0' + ws.key_values[j]));
     for (int c = 3; c <= largest + 1; ++c)
       row[static_cast<std::size_t>(c)] = ws.alt_answer_text[j][static_cast<std::size_t>(c - 1)];

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/text/convert.h"
+#include "core/text/encoding.h"
 #include "core/text/format.h"
 #include "core/workspace/limits.h"
 
@@ -15,17 +16,17 @@ constexpr std::size_t kLabelColumns = 43;
 
 // Columns 1-79 of a card with "1" in column 80, then columns 11-79 of its partner
 // (which must carry "2" in column 80 for the first card to count).
+// Columns are characters, so a name with accents keeps the answers where the card has them.
 std::string pair_record(std::string_view first, std::string_view second, std::size_t width) {
-  first = first.substr(0, kCardWidth);
-  second = second.substr(0, kCardWidth);
+  first = cut_chars(first, kCardWidth);
+  second = cut_chars(second, kCardWidth);
   std::string record;
-  if (first.size() == kCardWidth && first[79] == '1' && second.size() == kCardWidth &&
-      second[79] == '2')
-    record.assign(first.substr(0, 79));
-  if (second.size() > 10) record.append(second.substr(10, 69));
+  if (char_count(first) == kCardWidth && sub_chars(first, 79) == "1" &&
+      char_count(second) == kCardWidth && sub_chars(second, 79) == "2")
+    record.assign(cut_chars(first, 79));
+  record.append(sub_chars(second, 10, 69));
   std::replace(record.begin(), record.end(), '*', '9');
-  if (record.size() > width) record.resize(width);
-  return record;
+  return std::string(cut_chars(record, width));
 }
 
 }  // namespace
@@ -59,22 +60,23 @@ CheckResult import_card_images(EditorDocument& doc) {
   for (std::size_t p = 0; p < pasted.size(); p += 2) {
     const std::string_view second = p + 1 < pasted.size() ? pasted[p + 1] : std::string_view();
     std::string record = pair_record(pasted[p], second, width);
+    const std::size_t answers_at = char_offset(record, kLabelColumns);
     if (p == 0) {
-      key = record.size() > kLabelColumns ? record.substr(kLabelColumns) : std::string();
+      key = record.substr(answers_at);
       continue;
     }
-    for (std::size_t c = kLabelColumns; c < record.size(); ++c)
-      if (record[c] == ' ') record[c] = '9';
+    std::replace(record.begin() + static_cast<std::ptrdiff_t>(answers_at), record.end(), ' ', '9');
     lines.push_back(std::move(record));
   }
   auto& e = doc.editor;
   e.answer_key = key;
   e.data_lines = std::move(lines);
   e.label_length = int_str(static_cast<std::int64_t>(kLabelColumns));
-  e.items = int_str(static_cast<std::int64_t>(key.size()));
+  const std::size_t items_read = char_count(key);
+  e.items = int_str(static_cast<std::int64_t>(items_read));
   e.cases = int_str(static_cast<std::int64_t>(e.data_lines.size()));
-  e.options = std::string(key.size(), '5');
-  e.include = std::string(key.size(), 'Y');
+  e.options = std::string(items_read, '5');
+  e.include = std::string(items_read, 'Y');
   return result;
 }
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/input/editor_check.h"
+#include "core/text/encoding.h"
 
 namespace jrv {
 
@@ -28,7 +29,7 @@ EditorExit leave_editor(EditorDocument& doc, Workspace& ws, EditorExitButton but
     return out;
   }
 
-  const auto& codes = ws.include_codes;
+  const std::string codes = one_byte_per_char(ws.include_codes);
   for (int j = 1; j <= ws.num_items; ++j) {
     const auto pos = static_cast<std::size_t>(j - 1);
     const char code = pos < codes.size() ? codes[pos] : ' ';

@@ -8,6 +8,7 @@
 #include "core/input/normalise.h"
 #include "core/input/partial_credit.h"
 #include "core/text/convert.h"
+#include "core/text/encoding.h"
 #include "core/text/format.h"
 
 namespace jrv {
@@ -92,10 +93,11 @@ CheckResult ReadEditorData(EditorDocument& doc, Workspace& ws) {
 
   if (f.options.empty()) f.options = std::string(static_cast<std::size_t>(n), '5');
   ws.option_counts = f.options;
+  const std::string options = one_byte_per_char(f.options);
   int largest = 0;
   for (int j = 1; j <= n; ++j) {
     const auto pos = static_cast<std::size_t>(j - 1);
-    const int v = pos < f.options.size() && is_digit(f.options[pos]) ? f.options[pos] - '0' : -1;
+    const int v = pos < options.size() && is_digit(options[pos]) ? options[pos] - '0' : -1;
     if (v < 1 || v > ws.max_options) {
       r.fail(msg::option_value(j, ws.max_options), "txt_options");
       return r;
@@ -105,14 +107,15 @@ CheckResult ReadEditorData(EditorDocument& doc, Workspace& ws) {
   }
   ws.max_options_used = largest;
 
+  const std::string typed_key = one_byte_per_char(f.answer_key);
   std::string key(static_cast<std::size_t>(n), '9');
   for (int j = 1; j <= n; ++j) {
     const auto pos = static_cast<std::size_t>(j - 1);
-    if (pos >= f.answer_key.size()) {
+    if (pos >= typed_key.size()) {
       r.fail(msg::key_not_converted(j, ws.max_options), "txt_answer_key");
       return r;
     }
-    const int v = normalise_response(f.answer_key[pos], ws.option_values[j]);
+    const int v = normalise_response(typed_key[pos], ws.option_values[j]);
     key[pos] = static_cast<char>('0' + v);
     ws.key_values[j] = v;
     if (v > ws.max_options && v != 9) {
@@ -149,24 +152,27 @@ CheckResult ReadEditorData(EditorDocument& doc, Workspace& ws) {
     return r;
   }
 
+  // Columns are characters: a label "José" takes four of them, whatever its bytes.
   const auto label_width = static_cast<std::size_t>(L);
   const auto data_width = label_width + static_cast<std::size_t>(n);
   for (int i = 1; i <= n_cases; ++i) {
     const std::string& line = f.data_lines[static_cast<std::size_t>(i - 1)];
-    if (line.size() < 2) {
+    const std::size_t columns = char_count(line);
+    if (columns < 2) {
       r.fail(msg::blank_line(i - 1, i > 1 ? ws.cases[i - 1].label : std::string()), "MemoData");
       return r;
     }
     auto& rec = ws.cases[i];
-    rec.label = line.substr(0, std::min(label_width, line.size()));
-    if (line.size() < data_width) {
+    rec.label = cut_chars(line, label_width);
+    if (columns < data_width) {
       r.fail(msg::missing_data(i, rec.label), "MemoData");
       return r;
     }
     auto& row = ws.responses[i];
+    const std::string answers = one_byte_per_char(sub_chars(line, label_width, n));
     for (int j = 1; j <= n; ++j)
-      row[static_cast<std::size_t>(j)] = static_cast<std::uint8_t>(normalise_response(
-          line[label_width + static_cast<std::size_t>(j - 1)], ws.option_values[j]));
+      row[static_cast<std::size_t>(j)] = static_cast<std::uint8_t>(
+          normalise_response(answers[static_cast<std::size_t>(j - 1)], ws.option_values[j]));
     if (ws.pc_enabled) {
       const auto points = case_pc_points_of_line(line, L, n);
       if (!points) {

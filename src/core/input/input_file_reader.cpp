@@ -10,6 +10,7 @@
 #include "core/settings/grade_window.h"
 #include "core/settings/option_dialogs.h"
 #include "core/text/convert.h"
+#include "core/text/encoding.h"
 #include "core/text/errors.h"
 #include "core/text/format.h"
 
@@ -162,9 +163,9 @@ void read_alternatives(InputReading& r) {
       throw ConversionError("'" + cells[0] + "' is not a valid item number (1 to 100)");
     const std::string line = r.cursor.next();
     for (int j = 1; j <= kAnswerSlots; ++j) {
-      const auto col = jrv_file::alt_cell_column(j);
-      const char c = col < line.size() ? line[col] : '*';
-      if (c != '*') cells[static_cast<std::size_t>(j + 1)] = int_str(to_int(std::string(1, c)));
+      const std::string_view c = sub_chars(line, jrv_file::alt_cell_column(j), 1);
+      if (!c.empty() && c != "*")
+        cells[static_cast<std::size_t>(j + 1)] = int_str(to_int(std::string(c)));
     }
     grid.rows.push_back(cells);
     for (int s = 1; s <= kAnswerSlots; ++s)

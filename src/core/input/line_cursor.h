@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/text/encoding.h"
 #include "core/text/text_file.h"
 
 namespace jrv {
@@ -25,7 +26,7 @@ class LineCursor {
 
   // Columns 17 onward; a line of 16 characters or fewer has an empty value.
   static std::string value(std::string_view line) {
-    return line.size() > kLabelWidth ? std::string(line.substr(kLabelWidth)) : std::string();
+    return std::string(sub_chars(line, kLabelWidth));
   }
 
   static constexpr std::size_t kLabelWidth = 16;

@@ -2,6 +2,7 @@
 
 #include "core/input/editor_messages.h"
 #include "core/text/convert.h"
+#include "core/text/encoding.h"
 #include "core/text/format.h"
 
 namespace jrv {
@@ -63,10 +64,11 @@ CheckResult confirm_partial_credit(EditorDocument& doc, Workspace& ws) {
 
     auto& options = doc.editor.options;
     const auto items = static_cast<std::size_t>(n < 0 ? 0 : n);
-    if (options.size() == items) {
+    const std::size_t columns = char_count(options);
+    if (columns == items) {
       options += digits;
-    } else if (options.size() == items + 2) {
-      options.replace(items, 2, digits);
+    } else if (columns == items + 2) {
+      options = std::string(cut_chars(options, items)) + digits;
     } else {
       r.inform(
           "Please be sure that the correct number of Partial Credit points is at the end of the "
@@ -110,32 +112,34 @@ CheckResult turn_off_partial_credit(Workspace& ws) {
 
 void complete_pc_options_line(std::string& options, int item_count, CheckResult& result) {
   const auto n = static_cast<std::size_t>(item_count);
-  if (options.size() > n + 2) {
+  const std::size_t columns = char_count(options);
+  if (columns > n + 2) {
     result.inform(msg::kOptionsExtraBlanks);
-  } else if (options.size() == n + 1) {
-    options.insert(n, "0");
-  } else if (options.size() == n) {
+  } else if (columns == n + 1) {
+    options.insert(char_offset(options, n), "0");
+  } else if (columns == n) {
     options += "00";
   }
 }
 
 int pc_points_of_options_line(const std::string& options, int item_count) {
   const auto n = static_cast<std::size_t>(item_count);
-  if (options.size() <= n) return 0;
-  const auto v = parse_int(std::string_view(options).substr(n, 2));
+  if (char_count(options) <= n) return 0;
+  const auto v = parse_int(sub_chars(options, n, 2));
   return v && *v >= 0 ? *v : 0;
 }
 
 std::optional<int> case_pc_points_of_line(const std::string& line, int label_length,
                                           int item_count) {
   const auto end = static_cast<std::size_t>(label_length + item_count);
-  if (line.size() > end + 2) return std::nullopt;
+  const std::string points = one_byte_per_char(sub_chars(line, end));
+  if (points.size() > 2) return std::nullopt;
   char tens = '0', units = '0';
-  if (line.size() == end + 2) {
-    tens = line[end];
-    units = line[end + 1];
-  } else if (line.size() == end + 1) {
-    units = line[end];
+  if (points.size() == 2) {
+    tens = points[0];
+    units = points[1];
+  } else if (points.size() == 1) {
+    units = points[0];
   }
   return digit_or_zero(tens) * 10 + digit_or_zero(units);
 }

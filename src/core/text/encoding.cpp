@@ -116,7 +116,12 @@ std::optional<std::string> to_windows_1252(std::string_view utf8) {
 }
 
 std::string encode_legacy_file(std::string_view utf8) {
-  if (auto narrow = to_windows_1252(utf8)) return std::move(*narrow);
+  // Windows-1252 bytes that happen to form valid UTF-8 (such as "Ã©") or to start with a
+  // byte-order mark ("ï»¿") would read back as other letters; the UTF-8 form of the same
+  // text reads back as written.
+  if (auto narrow = to_windows_1252(utf8);
+      narrow && (*narrow == utf8 || (!is_valid_utf8(*narrow) && !narrow->starts_with(kBom))))
+    return std::move(*narrow);
   return std::string(utf8);
 }
 
@@ -155,6 +160,21 @@ std::string_view sub_chars(std::string_view utf8, std::size_t first, std::size_t
   std::string_view rest = utf8.substr(from);
   if (count == std::string_view::npos) return rest;
   return rest.substr(0, char_offset(rest, count));
+}
+
+std::string one_byte_per_char(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+      out += utf8[i++];
+      continue;
+    }
+    out += '?';
+    const std::size_t len = sequence_length(utf8, i);
+    i += len == 0 ? 1 : len;
+  }
+  return out;
 }
 
 std::string pad_right(std::string_view utf8, std::size_t width) {

@@ -26,7 +26,8 @@ std::optional<std::string> to_windows_1252(std::string_view utf8);
 
 // The bytes to write for a file of the program's older kinds: Windows-1252 when every
 // character fits (so such files stay byte for byte as they always were), otherwise the
-// UTF-8 text itself, without a byte-order mark.
+// UTF-8 text itself, without a byte-order mark. Either way decode_text gives the text
+// back, except a leading U+FEFF, which reads as a byte-order mark.
 std::string encode_legacy_file(std::string_view utf8);
 
 // Number of characters (code points) in UTF-8 text. A byte that does not start a valid
@@ -42,6 +43,11 @@ std::string_view cut_chars(std::string_view utf8, std::size_t n);
 // Characters `first` (0-based) onwards, at most `count` of them.
 std::string_view sub_chars(std::string_view utf8, std::size_t first,
                            std::size_t count = std::string_view::npos);
+
+// Each character as one byte: ASCII as it is, any other character as '?'. For lines whose
+// columns hold one-letter codes (answer key, options, include codes, responses), where only
+// ASCII has a meaning but every character still takes its column.
+std::string one_byte_per_char(std::string_view utf8);
 
 // `utf8` followed (pad_right) or preceded (pad_left) by blanks up to `width` characters;
 // unchanged when already that wide.

@@ -122,10 +122,7 @@ std::string int_str(std::int64_t n) {
 }
 
 std::string right(std::string_view s, std::size_t width) {
-  if (s.size() >= width) return std::string(s);
-  std::string out(width - s.size(), ' ');
-  out += s;
-  return out;
+  return pad_left(s, width);
 }
 
 std::string right(std::int64_t n, std::size_t width) {
@@ -133,9 +130,7 @@ std::string right(std::int64_t n, std::size_t width) {
 }
 
 std::string left(std::string_view s, std::size_t width) {
-  std::string out(s);
-  if (out.size() < width) out.append(width - out.size(), ' ');
-  return out;
+  return pad_right(s, width);
 }
 
 }  // namespace jrv

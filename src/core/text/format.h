@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/text/encoding.h"
+
 namespace jrv {
 
 // Fixed-point with `decimals` decimals, no thousands separator. Rounds half away from zero
@@ -22,6 +24,8 @@ std::int64_t round_half_even(double x);
 // Decimal integer.
 std::string int_str(std::int64_t n);
 
+// Report columns count characters, not bytes: "Jos\u00e9" is four columns wide.
+
 // `s` preceded by blanks up to `width` characters (unchanged when already as wide).
 std::string right(std::string_view s, std::size_t width);
 std::string right(std::int64_t n, std::size_t width);
@@ -34,9 +38,9 @@ inline std::string repeat(char c, std::size_t count) {
   return std::string(count, c);
 }
 
-// At most the first `count` characters of `s`.
+// At most the first `count` characters of `s`, never splitting a character.
 inline std::string cut(std::string_view s, std::size_t count) {
-  return std::string(s.substr(0, count));
+  return std::string(cut_chars(s, count));
 }
 
 }  // namespace jrv

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "core/text/encoding.h"
 #include "core/text/errors.h"
 
 namespace jrv {
@@ -31,7 +32,7 @@ Lines read_lines(const std::filesystem::path& path) {
   std::ostringstream ss;
   ss << in.rdbuf();
   if (in.bad()) throw FileError(reason(path, "Cannot read file"));
-  return split_lines(ss.str());
+  return split_lines(decode_text(ss.str()));
 }
 
 Lines split_lines(std::string_view text) {
@@ -86,6 +87,10 @@ void write_bytes(const std::filesystem::path& path, const std::string& bytes) {
 }
 
 void write_lines(const std::filesystem::path& path, const Lines& lines) {
+  write_bytes(path, encode_legacy_file(join_crlf(lines)));
+}
+
+void write_utf8_lines(const std::filesystem::path& path, const Lines& lines) {
   write_bytes(path, join_crlf(lines));
 }
 

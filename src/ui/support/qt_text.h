@@ -1,5 +1,5 @@
 #pragma once
-// Passing texts between the core (8-bit strings, one string per line) and Qt widgets.
+// Passing texts between the core (UTF-8 strings, one string per line) and Qt widgets.
 
 #include <QFont>
 #include <QString>
@@ -12,15 +12,15 @@ class QPlainTextEdit;
 
 namespace jrv::ui {
 
-// The core's texts are in the 8-bit character set of the files, read as Latin-1.
+// The core's texts are UTF-8, so every character typed in a window reaches it unchanged.
 inline QString to_q(std::string_view s) {
-  return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 inline std::string from_q(const QString& s) {
-  return s.toLatin1().toStdString();
+  return s.toStdString();
 }
 
-// File paths go to the file system in its own encoding, not Latin-1.
+// File paths go to the file system in its own encoding.
 std::filesystem::path to_path(const QString& path);
 QString from_path(const std::filesystem::path& path);
 

@@ -4,6 +4,7 @@
 
 #include "core/analysis/report_fixture.h"
 #include "core/analysis/table_of_specs_report.h"
+#include "core/text/encoding.h"
 
 namespace jrv {
 namespace {
@@ -101,6 +102,27 @@ TEST(SpecReport, LevelsAndCombinedCells) {
       "Algebra               Application                  <no items specified>",
   };
   EXPECT_TRUE(same_lines(expected, tail));
+}
+
+// Names in other alphabets are cut at 20 characters and padded like ASCII names: the
+// section matches the one for the same names with "?" for each letter outside ASCII.
+TEST(SpecReport, NamesInAnyAlphabetKeepTheColumns) {
+  const auto section = [](const std::string& area, const std::string& level) {
+    Workspace ws = spec_workspace(40);
+    ws.content_area_count = 1;
+    ws.cognitive_level_count = 1;
+    ws.content_area_names[1] = area;
+    ws.cognitive_level_names[1] = level;
+    for (int j = 1; j <= 40; ++j) ws.item_specs[static_cast<std::size_t>(j)] = {1, 1};
+    Lines out;
+    add_spec_analysis(out, ws);
+    return out;
+  };
+  const std::string area = "Геометрия и тригонометрия";  // 25 characters
+  const std::string level = "Εφαρμογή";
+  Lines masked;
+  for (const auto& l : section(area, level)) masked.push_back(one_byte_per_char(l));
+  EXPECT_TRUE(same_lines(section(one_byte_per_char(area), one_byte_per_char(level)), masked));
 }
 
 TEST(SpecReport, NothingWithoutAreasOrLevels) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/text/encoding.h"
 #include "core/text/format.h"
 
 namespace jrv {
@@ -9,7 +10,7 @@ namespace {
 
 // An 80-column card: `body` from column 1, blank-padded, `marker` in column 80.
 std::string card(const std::string& body, char marker) {
-  return left(body, 79).substr(0, 79) + marker;
+  return std::string(cut_chars(left(body, 79), 79)) + marker;
 }
 
 TEST(CardImport, PairsBuildTheKeyAndOneLinePerExaminee) {
@@ -49,6 +50,18 @@ TEST(CardImport, ItemCountKeyShorterThanItemsAndOddLastLine) {
   EXPECT_EQ(doc.editor.options, "555");
   // A last card without a partner contributes nothing of its own.
   EXPECT_EQ(doc.editor.data_lines, (std::vector<std::string>{""}));
+}
+
+TEST(CardImport, CardColumnsAreCharacters) {
+  EditorDocument doc;
+  doc.editor.items = "3";
+  const std::string name = left("Żaneta Wójcik", 43);
+  doc.editor.data_lines = {card(std::string(43, ' ') + "123", '1'), card("", '2'),
+                           card(name + "1 3", '1'), card("", '2')};
+  ASSERT_TRUE(import_card_images(doc).ok());
+  EXPECT_EQ(doc.editor.answer_key, "123");
+  ASSERT_EQ(doc.editor.data_lines.size(), 1u);
+  EXPECT_EQ(doc.editor.data_lines[0], name + "193");
 }
 
 TEST(CardImport, RefusalsChangeNothing) {

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "core/input/editor_messages.h"
 #include "core/input/test_documents.h"
 
 namespace jrv {
@@ -261,6 +262,56 @@ TEST(ReadEditorData, PartialCreditColumns) {
   ASSERT_FALSE(ReadEditorData(doc, ws).failed);
   EXPECT_EQ(doc.editor.options, "444400");
   EXPECT_EQ(ws.pc_points, 0);
+}
+
+// Every column is a character: a label in another alphabet takes its label-length columns
+// and the responses, partial-credit points and code lines stay under their items.
+TEST(ReadEditorData, ColumnsCountCharactersNotBytes) {
+  EditorDocument doc = small_test();
+  doc.editor.data_lines = {"ŁukABCD", "Ελέabcx", "Дми .1d"};
+  Workspace ws;
+  CheckResult r = ReadEditorData(doc, ws);
+  ASSERT_FALSE(r.failed) << r.messages.at(0);
+  EXPECT_EQ(ws.cases[1].label, "Łuk");
+  EXPECT_EQ(ws.cases[2].label, "Ελέ");
+  const int expected[3][4] = {{1, 2, 3, 4}, {1, 2, 3, 9}, {9, 9, 1, 4}};
+  for (int i = 1; i <= 3; ++i)
+    for (int j = 1; j <= 4; ++j)
+      EXPECT_EQ(ws.responses[i][j], expected[i - 1][j - 1]) << "examinee " << i << " item " << j;
+
+  // One answer short is refused, although the line has more bytes than columns.
+  doc.editor.data_lines[2] = "ДмиABC";
+  r = ReadEditorData(doc, ws);
+  ASSERT_TRUE(r.failed);
+  EXPECT_EQ(r.messages.at(0), msg::missing_data(3, "Дми"));
+
+  // A letter outside ASCII in a code line is one unusable code, not two.
+  doc = small_test();
+  doc.editor.answer_key = "AéCD";
+  doc.editor.include = "YéYY";
+  doc.editor.data_lines[0] = "S01AéCD";
+  ASSERT_FALSE(ReadEditorData(doc, ws).failed);
+  EXPECT_EQ(ws.answer_key, "1934");
+  EXPECT_EQ(ws.include_flags[2], 0);
+  EXPECT_EQ(ws.include_flags[3], 1);
+  EXPECT_EQ(ws.included_count, 3);
+  EXPECT_EQ(ws.responses[1][2], 9);
+  EXPECT_EQ(ws.responses[1][3], 3);
+  doc.editor.options = "4ä44";
+  r = ReadEditorData(doc, ws);
+  ASSERT_TRUE(r.failed);
+  EXPECT_EQ(r.messages.at(0), msg::option_value(2, ws.max_options));
+
+  // Partial-credit points after a label with accents.
+  doc = small_test();
+  doc.editor.options = "444412";
+  doc.editor.data_lines = {"ZoëABCD7", "ŞenABCD12", "ÁrpABCD"};
+  ws.pc_enabled = true;
+  r = ReadEditorData(doc, ws);
+  ASSERT_FALSE(r.failed) << r.messages.at(0);
+  EXPECT_EQ(ws.case_pc_points[1], 7);
+  EXPECT_EQ(ws.case_pc_points[2], 12);
+  EXPECT_EQ(ws.case_pc_points[3], 0);
 }
 
 TEST(ReadEditorData, PartialCreditNotesAndRefusals) {

@@ -190,6 +190,34 @@ TEST(InputFile, GradeSections) {
   EXPECT_EQ(r.messages.back(), "'14' is not a valid number of grade categories (0 to 13)");
 }
 
+// The label columns and column 17 count characters, so letters of any alphabet in the
+// grade labels and names neither shift the values nor get cut inside a letter.
+TEST(InputFile, LabelColumnsCountCharacters) {
+  const Lines grades = {"# Grades      = 3", "Ä+            = 80", "Б             = 60.5",
+                        "Ω      "};
+  EditorDocument doc;
+  Workspace ws;
+  const OpenResult r = read_input_lines(
+      plain_file({grades[0], grades[1], grades[2], grades[3], "#Alternatives = 0",
+                  "#Content Areas= 1",
+                  "Content Area 1= " + std::string(30, 'x') + "Ж" + std::string(19, 'y') + "ЖЖЖ",
+                  "#Cognitives   = 0", "01,1,0", "02,1,0", "03,0,0"}),
+      doc, ws);
+  ASSERT_TRUE(r.read) << (r.messages.empty() ? "" : r.messages.back());
+  EXPECT_EQ(ws.grade_scale.grade_labels[1], "Ä+  ");
+  EXPECT_EQ(ws.grade_scale.grade_labels[2], "Б   ");
+  EXPECT_EQ(ws.grade_scale.grade_labels[3], "Ω   ");
+  EXPECT_EQ(ws.grade_scale.grade_minimums[2], 60.5);
+  EXPECT_EQ(doc.grades.percents[1], "80");
+  // Names are cut to 50 characters, not bytes.
+  EXPECT_EQ(ws.content_area_names[1], std::string(30, 'x') + "Ж" + std::string(19, 'y'));
+
+  const Lines written = input_file_lines(doc, ws);
+  const auto at = std::find(written.begin(), written.end(), grades[0]);
+  ASSERT_NE(at, written.end());
+  expect_same_lines(grades, Lines(at, at + 4));
+}
+
 TEST(InputFile, FourCategoriesWriteFourLinesTheLastWithoutValue) {
   EditorDocument doc;
   Workspace ws;

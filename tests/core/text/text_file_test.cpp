@@ -33,10 +33,31 @@ TEST(TextFile, WritesCrLfAndReadsEveryLineEnding) {
   EXPECT_EQ(read_lines(p), (Lines{"a", "b", "c", "last"}));
 }
 
-TEST(TextFile, KeepsEightBitBytes) {
+TEST(TextFile, StoresWindows1252WhenEveryCharacterFitsAndReadsEitherBack) {
   auto p = scratch("b.txt");
-  write_lines(p, {"caf\xe9", "\f"});
-  EXPECT_EQ(read_lines(p), (Lines{"caf\xe9", "\f"}));
+  write_lines(p, {"caf\xC3\xA9", "\f"});  // café
+  EXPECT_EQ(bytes_of(p), "caf\xE9\r\n\f\r\n");
+  EXPECT_EQ(read_lines(p), (Lines{"caf\xC3\xA9", "\f"}));
+
+  // One name outside Windows-1252 makes the whole file UTF-8, without a byte-order mark.
+  const Lines mixed = {"Jos\xC3\xA9", "\xC5\x81ukasz", "\xD0\x94\xD0\xBC\xD0\xB8\xD1\x82"};
+  write_lines(p, mixed);
+  EXPECT_EQ(bytes_of(p), "Jos\xC3\xA9\r\n\xC5\x81ukasz\r\n\xD0\x94\xD0\xBC\xD0\xB8\xD1\x82\r\n");
+  EXPECT_EQ(read_lines(p), mixed);
+
+  // "Ã©" fits Windows-1252, but its bytes there (C3 A9) would read back as "é"; a file
+  // starting with "ï»¿" would there start with a byte-order mark.
+  for (const std::string odd : {"\xC3\x83\xC2\xA9", "\xC3\xAF\xC2\xBB\xC2\xBFx\xC3\xBE"}) {
+    write_lines(p, {odd});
+    EXPECT_EQ(read_lines(p), Lines{odd});
+  }
+
+  // A file saved by an editor with a byte-order mark.
+  std::ofstream(p, std::ios::binary) << "\xEF\xBB\xBFJos\xC3\xA9\r\nx";
+  EXPECT_EQ(read_lines(p), (Lines{"Jos\xC3\xA9", "x"}));
+
+  write_utf8_lines(p, {"caf\xC3\xA9"});
+  EXPECT_EQ(bytes_of(p), "caf\xC3\xA9\r\n");
 }
 
 TEST(TextFile, AFailedWriteLeavesTheOldFileWhole) {
