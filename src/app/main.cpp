@@ -8,7 +8,7 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationDisplayName("JRV");
+  jrv::ui::name_the_application();
   jrv::ui::QtPrompter prompter;
   jrv::ui::Program program(prompter);
   program.main_window().show();

@@ -34,6 +34,8 @@ TMapForm::TMapForm(Session& session, QWidget* parent) : QMainWindow(parent), ses
   build_menus();
   connect_handlers();
   connect_examples();
+  // Outside a dialog Qt buttons ignore Enter; here Enter presses the focused one.
+  for (auto* b : findChildren<QPushButton*>()) b->setAutoDefault(true);
   setFixedSize(kWindowWidth, kWindowHeight);
 }
 

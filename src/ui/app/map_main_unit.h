@@ -39,6 +39,11 @@ class TMapForm : public QMainWindow {
   // The title line under the panels, shown.
   void show_title_line(const QString& text);
 
+  // Asked before anything replaces the test: "Save changes to the test?" when it changed
+  // since it was last saved, opened or started. True when the test may be replaced (saved,
+  // discarded or unchanged); false on Cancel or when the save did not happen.
+  bool maybe_save_test();
+
  public slots:
   // INPUT panel.
   void btn_gotodataClick();
@@ -227,6 +232,7 @@ class TMapForm : public QMainWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void build_panels();

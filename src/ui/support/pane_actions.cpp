@@ -1,5 +1,6 @@
 #include "ui/support/pane_actions.h"
 
+#include <QFontInfo>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QTextCharFormat>
@@ -23,7 +24,12 @@ void print_pane(Prompter& prompter, QWidget* parent, QPlainTextEdit& pane,
 }
 
 void apply_font_to_selection(Prompter& prompter, QWidget* parent, QPlainTextEdit& pane) {
-  const auto font = prompter.choose_font(parent, fixed_pitch_font(10));
+  // The dialog knows installed families only: offer the one the pane really shows
+  // (Courier New, or the fixed-pitch font standing in for it), not a name it lacks.
+  const QFont pane_font = fixed_pitch_font(10);
+  QFont initial(QFontInfo(pane_font).family(), 10);
+  initial.setFixedPitch(true);
+  const auto font = prompter.choose_font(parent, initial);
   if (!font) return;
   QTextCharFormat format;
   format.setFont(*font);
