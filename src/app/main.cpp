@@ -32,9 +32,8 @@ int main(int argc, char** argv) {
   }
 
   QApplication app(argc, argv);
+  jrv::ui::name_the_application();
   QApplication::setOrganizationName("JRV");
-  QApplication::setApplicationName("JRV");
-  QApplication::setApplicationDisplayName("JRV");
   QApplication::setDesktopFileName("org.jrv.JRV");
   QApplication::setWindowIcon(QIcon::fromTheme("org.jrv.JRV"));
   QSettings settings;

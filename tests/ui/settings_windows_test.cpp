@@ -214,7 +214,7 @@ void SettingsWindowsTest::settingsFileIsWrittenReadAndDeleted() {
   ini.close();
   p.prompter.modal_actions.push_back(on_grades([](TGradeForm& g) { g.btn_cancel->click(); }));
   p.map().SetPercentagesforGrades1->trigger();
-  QCOMPARE(p.prompter.messages, QStringList{"'five' is not a valid integer value"});
+  QCOMPARE(p.prompter.messages, QStringList{"'five' is not a valid integer value (line 2)"});
 }
 
 void SettingsWindowsTest::gradeLettersInBandsReadTheSavedScale() {

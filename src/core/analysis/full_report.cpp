@@ -195,7 +195,7 @@ void add_extremes(Lines& out, const Workspace& ws) {
     if (it.point_biserial != kNotComputable) max_r = std::max(max_r, it.point_biserial);
   }
   auto minimum = [](const char* caption, double v) {
-    return std::string(caption) + (v >= 0 ? "  " : " ") + fixed(v, 3);
+    return std::string(caption) + signed_column(v, 3, 2);
   };
   out.push_back("Minimum Item Diff.   =  " + fixed(min_p, 3) +
                 ", Maximum Item Diff.   = " + fixed(max_p, 3));

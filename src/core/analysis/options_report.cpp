@@ -65,8 +65,11 @@ void add_item_block(Lines& out, const Workspace& ws, const ItemRecord& it) {
     high += right(it.option_count_high[s], 5) + " (" + fixed(it.option_prop_high[s], 3) + ")";
     low += right(it.option_count_low[s], 5) + " (" + fixed(it.option_prop_low[s], 3) + ")";
     const double d = it.option_prop_high[s] - it.option_prop_low[s];
-    const char* open = d < 0 ? "(" : (d > it.discrimination && k != it.key_value) ? "#(" : " (";
-    diff += right(it.option_count_high[s] - it.option_count_low[s], 5) + open + fixed(d, 3) + ")";
+    const std::string value = fixed(d, 3);
+    const char* open = value[0] == '-'                                ? "("
+                       : (d > it.discrimination && k != it.key_value) ? "#("
+                                                                      : " (";
+    diff += right(it.option_count_high[s] - it.option_count_low[s], 5) + open + value + ")";
   }
   out.push_back(std::move(total));
   out.push_back(std::move(high));

@@ -26,9 +26,8 @@ const char* sort_note(ItemSort sort) {
 // A correlation column: the 9.0 marker prints as "****"; a negative value takes one of the
 // leading blanks for its sign.
 std::string correlation(double r, std::size_t blanks) {
-  if (r < -0.0001) return repeat(' ', blanks - 1) + fixed(r, 2);
   if (r > 1) return repeat(' ', blanks) + "****";
-  return repeat(' ', blanks) + fixed(r, 2);
+  return signed_column(r, 2, blanks);
 }
 
 std::string item_line(const Workspace& ws, const ItemRecord& it, bool& starred) {
@@ -40,7 +39,7 @@ std::string item_line(const Workspace& ws, const ItemRecord& it, bool& starred) 
   s += ws.options.suggest_problem_items && it.problem ? "#" : " ";
   s += right(it.correct_count, 7);
   s += "   " + fixed(it.difficulty, 2);
-  s += (it.discrimination < -0.0001 ? " " : "  ") + fixed(it.discrimination, 2);
+  s += signed_column(it.discrimination, 2, 2);
   s +=
       right(it.high_correct, 5) + " (" + fixed(ratio(it.high_correct, st.high_group_size), 2) + ")";
   s += right(it.low_correct, 5) + " (" + fixed(ratio(it.low_correct, st.low_group_size), 2) + ")";

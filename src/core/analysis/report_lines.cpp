@@ -44,6 +44,12 @@ std::string excluded_items_line(const std::vector<int>& numbers) {
   return line;
 }
 
+std::string signed_column(double v, int decimals, std::size_t blanks) {
+  std::string text = fixed(v, decimals);
+  const std::size_t pad = !text.empty() && text[0] == '-' && blanks > 0 ? blanks - 1 : blanks;
+  return repeat(' ', pad) + text;
+}
+
 double ratio(double a, double b) {
   return b == 0 ? 0.0 : a / b;
 }

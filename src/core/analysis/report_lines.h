@@ -28,6 +28,10 @@ std::vector<int> excluded_items(const Workspace& ws);
 // "Items Excluded from Analysis:  " + the numbers joined by ", ".
 std::string excluded_items_line(const std::vector<int>& numbers);
 
+// `blanks` blanks, then v with `decimals` decimals; a minus sign takes one of the blanks.
+// Decided on the printed text: a tiny negative printed as "0.00" keeps its column.
+std::string signed_column(double v, int decimals, std::size_t blanks);
+
 // a / b, or 0 when b is 0: an empty group or a zero spread prints as 0.
 double ratio(double a, double b);
 

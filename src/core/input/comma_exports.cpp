@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/text/csv_field.h"
 #include "core/text/format.h"
 
 namespace jrv {
@@ -36,7 +37,7 @@ Lines comma_lines(const Workspace& ws, Value value_of) {
   out.push_back(std::move(key));
   const auto labels = labels_by_position(ws);
   for (std::size_t i = 1; i <= labels.size() && i <= ws.responses.size(); ++i) {
-    std::string line(labels[i - 1]);
+    std::string line = csv_field(labels[i - 1]);
     line.reserve(line.size() + 2 * static_cast<std::size_t>(k));
     for (int j = 1; j <= k; ++j) {
       line += ',';

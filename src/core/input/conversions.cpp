@@ -81,6 +81,37 @@ CheckResult rewrite_as(EditorDocument& doc, Workspace& ws, DataCoding coding) {
   return r;
 }
 
+// Scored 1/0, a response is right only as "1": the alternatives are already applied, and
+// kept they would be checked against two options. Items coded "A" become plain "Y" items.
+void set_aside_alternatives(EditorDocument& doc, Workspace& ws) {
+  ws.saved_include_text = doc.editor.include;
+  ws.saved_include_flags = ws.include_flags;
+  ws.saved_alt_answer_text = ws.alt_answer_text;
+  ws.saved_alt_item_count = ws.alt_item_count;
+  ws.saved_alt_rows = doc.alternatives.rows;
+  ws.saved_alt_column_count = doc.alternatives.column_count;
+  for (char& c : doc.editor.include)
+    if (c == 'A' || c == 'a') c = 'Y';
+  for (char& c : ws.include_codes)
+    if (c == 'A' || c == 'a') c = 'Y';
+  for (int j = 1; j <= item_count(ws); ++j)
+    if (ws.include_flags[static_cast<std::size_t>(j)] == 2)
+      ws.include_flags[static_cast<std::size_t>(j)] = 1;
+  ws.alt_answer_text.assign(kMaxItems, AnswerTexts{});
+  ws.alt_item_count = 0;
+  doc.alternatives = AltAnswerGrid{};
+}
+
+void restore_alternatives(EditorDocument& doc, Workspace& ws) {
+  doc.editor.include = ws.saved_include_text;
+  ws.include_codes = ws.saved_include_text;
+  ws.include_flags = ws.saved_include_flags;
+  ws.alt_answer_text = ws.saved_alt_answer_text;
+  ws.alt_item_count = ws.saved_alt_item_count;
+  doc.alternatives.rows = ws.saved_alt_rows;
+  doc.alternatives.column_count = ws.saved_alt_column_count;
+}
+
 }  // namespace
 
 ConvertMenuState convert_menu_state(const Workspace& ws) {
@@ -141,6 +172,7 @@ CheckResult convert_to_right_wrong(EditorDocument& doc, Workspace& ws) {
     ws.option_values[uj] = 2;
     ws.correct_answers[uj].fill(1);
   }
+  set_aside_alternatives(doc, ws);
   doc.editor.data_lines = std::move(lines);
   doc.editor.answer_key = std::string(static_cast<std::size_t>(k), '1');
   doc.editor.options = std::string(static_cast<std::size_t>(k), '2');
@@ -161,6 +193,7 @@ CheckResult convert_back_from_right_wrong(EditorDocument& doc, Workspace& ws) {
     if (recoded_here) ws.correct_answers[uj] = ws.saved_correct_answers[uj];
   }
   if (recoded_here) {
+    restore_alternatives(doc, ws);
     doc.editor.data_lines = std::move(ws.saved_lines);
     doc.editor.answer_key = ws.saved_key_text;
     doc.editor.options = ws.saved_options_text;

@@ -109,6 +109,7 @@ CheckResult ReadEditorData(EditorDocument& doc, Workspace& ws) {
 
   const std::string typed_key = one_byte_per_char(f.answer_key);
   std::string key(static_cast<std::size_t>(n), '9');
+  std::vector<std::pair<int, char>> keys_not_answers;
   for (int j = 1; j <= n; ++j) {
     const auto pos = static_cast<std::size_t>(j - 1);
     if (pos >= typed_key.size()) {
@@ -116,6 +117,7 @@ CheckResult ReadEditorData(EditorDocument& doc, Workspace& ws) {
       return r;
     }
     const int v = normalise_response(typed_key[pos], ws.option_values[j]);
+    if (v == 9 && typed_key[pos] != '9') keys_not_answers.emplace_back(j, typed_key[pos]);
     key[pos] = static_cast<char>('0' + v);
     ws.key_values[j] = v;
     if (v > ws.max_options && v != 9) {
@@ -198,6 +200,14 @@ CheckResult ReadEditorData(EditorDocument& doc, Workspace& ws) {
   if (!ws.originals_saved) {
     ws.originals_saved = true;
     ws.original_lines = f.data_lines;
+  }
+  // Such a key keeps the meaning of "9"; said once for each key text, so that checking the
+  // same test again does not repeat it.
+  if (keys_not_answers.empty()) {
+    ws.key_notice_given_for.clear();
+  } else if (ws.key_notice_given_for != f.answer_key) {
+    ws.key_notice_given_for = f.answer_key;
+    r.inform(msg::keys_not_answers(keys_not_answers));
   }
   return r;
 }

@@ -91,4 +91,10 @@ struct EditorDocument {
   bool example_loading = false;  // a built-in example is being loaded
 };
 
+// Whether two documents hold the same test: every text the input file stores.
+inline bool same_typed_test(const EditorDocument& a, const EditorDocument& b) {
+  return a.editor == b.editor && a.groups == b.groups && a.partial_credit == b.partial_credit &&
+         a.grades == b.grades && a.alternatives == b.alternatives && a.spec_table == b.spec_table;
+}
+
 }  // namespace jrv

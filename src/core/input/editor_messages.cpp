@@ -39,6 +39,16 @@ std::string option_value(int item, int max_options) {
          " (you may want to change the Maximum Number of Options in the Options Menu)";
 }
 
+std::string keys_not_answers(const std::vector<std::pair<int, char>>& items) {
+  std::string text;
+  for (const auto& [item, c] : items) {
+    if (!text.empty()) text += "\r\n";
+    text += "Item " + int_str(item) + ": key \"" + std::string(1, c) +
+            "\" is not an answer; every examinee gets this item right";
+  }
+  return text;
+}
+
 std::string key_not_converted(int item, int max_options) {
   return "Check Item #" + int_str(item) + ". " + key_range(max_options) + kLetterNote;
 }

@@ -3,6 +3,8 @@
 // windows that repeat the same checks.
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace jrv::msg {
 
@@ -40,6 +42,8 @@ std::string items_out_of_range();
 std::string label_plus_items(int item_count);
 std::string option_value(int item, int max_options);
 std::string key_not_converted(int item, int max_options);
+// One line per item whose key character is no answer (and not "9"), joined by CR LF.
+std::string keys_not_answers(const std::vector<std::pair<int, char>>& items);
 std::string key_above_max_first(int item, int max_options);
 std::string key_above_max_second(int item, int max_options);
 std::string alt_key_value(int item, int max_options);

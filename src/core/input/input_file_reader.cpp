@@ -45,6 +45,24 @@ int digit_after(const std::string& line, std::size_t comma) {
 
 }  // namespace
 
+std::string reading_place(const InputReading& r) {
+  const auto& c = r.cursor;
+  std::string place = " (line " + int_str(static_cast<std::int64_t>(c.line_number()));
+  if (c.past_end()) {
+    place += ", past the end of the file";
+  } else {
+    const std::string_view line = c.last_line();
+    const auto equals = line.find('=');
+    const std::string_view label = equals < LineCursor::kLabelWidth
+                                       ? trim(line.substr(0, equals))
+                                       : trim(line.substr(0, LineCursor::kLabelWidth + 4));
+    if (!label.empty()) place += ", \"" + std::string(label) + "\"";
+  }
+  place += ")";
+  if (r.data_ran_into_grades) place += " -- the file has fewer data lines than # Examinees";
+  return place;
+}
+
 void begin_reading(EditorDocument& doc, Workspace& ws, const std::string& path) {
   doc.editor.title.clear();
   doc.editor.comments.clear();
@@ -53,6 +71,7 @@ void begin_reading(EditorDocument& doc, Workspace& ws, const std::string& path) 
   doc.input_opened = true;
   doc.input_path = path;
   ws.originals_saved = false;
+  ws.key_notice_given_for.clear();
 }
 
 bool read_version_marker(InputReading& r) {
@@ -118,6 +137,7 @@ void read_data_lines(InputReading& r) {
   // Past the end every line is empty and skipped, so reading stops there.
   for (int i = 1; i <= r.ws.num_cases && !r.cursor.at_end(); ++i) {
     std::string line = r.cursor.next();
+    if (line.rfind(trim(jrv_file::kGrades.substr(0, 8)), 0) == 0) r.data_ran_into_grades = true;
     if (!line.empty()) lines.push_back(std::move(line));
   }
 }
@@ -220,6 +240,8 @@ void clear_trailing_sections(InputReading& r) {
 
 void finish_reading(InputReading& r) {
   show_spec_table(r.doc.spec_table, r.ws, r.ws.num_items);
+  // An "A" read from a file was not typed: it asks for no alternatives before an analysis.
+  r.doc.include_changed = false;
 }
 
 void read_version6_body(InputReading& r) {
@@ -231,7 +253,7 @@ void read_version6_body(InputReading& r) {
   read_data_lines(r);
   read_grades(r);
   clear_trailing_sections(r);
-  while (!r.cursor.at_end()) {
+  while (!r.cursor.only_empty_lines_left()) {
     read_alternatives(r);
     read_content_areas(r);
     read_cognitive_levels(r);
@@ -249,7 +271,7 @@ OpenResult read_input_lines(Lines lines, EditorDocument& doc, Workspace& ws) {
       out.read = true;
     }
   } catch (const ConversionError& e) {
-    r.messages.push_back(e.what());
+    r.messages.push_back(e.what() + reading_place(r));
   }
   out.messages = std::move(r.messages);
   return out;

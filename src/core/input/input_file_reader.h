@@ -24,7 +24,12 @@ struct InputReading {
   EditorDocument& doc;
   Workspace& ws;
   std::vector<std::string> messages;  // what the windows show while the file is read
+  bool data_ran_into_grades = false;  // a data line was the "# Grades" line
 };
+
+// Where reading stopped, to follow a conversion error's text:
+// ` (line 17, "# Grades")`, with a hint when "# Examinees" counted more lines than the data.
+std::string reading_place(const InputReading& r);
 
 // Before the file is opened: the title, comments, examinee and item fields are emptied and
 // the document remembers where it came from. A new test keeps no originals of the last one.

@@ -74,9 +74,9 @@ void read_legacy_body(int version, InputReading& r) {
   read_fixed_grades(r);
   clear_trailing_sections(r);
   if (version == 3) {
-    if (!r.cursor.at_end()) read_version3_specifications(r);
+    if (!r.cursor.only_empty_lines_left()) read_version3_specifications(r);
   } else {
-    while (!r.cursor.at_end()) {
+    while (!r.cursor.only_empty_lines_left()) {
       read_alternatives(r);
       read_content_areas(r);
       read_cognitive_levels(r);
@@ -97,7 +97,7 @@ OpenResult read_legacy_lines(int version, Lines lines, EditorDocument& doc, Work
     read_legacy_body(version, r);
     out.read = true;
   } catch (const ConversionError& e) {
-    r.messages.push_back(e.what());
+    r.messages.push_back(e.what() + reading_place(r));
   }
   out.messages = std::move(r.messages);
   return out;

@@ -16,13 +16,29 @@ class LineCursor {
   explicit LineCursor(Lines lines) : lines_(std::move(lines)) {}
 
   // The next line, or an empty one past the end.
-  std::string next() { return at_end() ? std::string() : lines_[pos_++]; }
+  std::string next() {
+    if (!at_end()) return lines_[pos_++];
+    ++read_past_end_;
+    return {};
+  }
   // The value of the next labelled line: everything from column 17 on.
   std::string next_value() { return value(next()); }
 
   bool at_end() const { return pos_ >= lines_.size(); }
-  // Number of the last line handed out (1-based), for messages.
-  std::size_t line_number() const { return pos_; }
+  // Nothing but empty lines is left (a file may end in a few).
+  bool only_empty_lines_left() const {
+    for (std::size_t i = pos_; i < lines_.size(); ++i)
+      if (!lines_[i].empty()) return false;
+    return true;
+  }
+  // Number of the last line handed out (1-based), for messages; lines read past the end
+  // count on.
+  std::size_t line_number() const { return pos_ + read_past_end_; }
+  bool past_end() const { return read_past_end_ > 0; }
+  // The last line handed out from the file (empty before the first and past the end).
+  std::string_view last_line() const {
+    return pos_ == 0 || past_end() ? std::string_view() : std::string_view(lines_[pos_ - 1]);
+  }
 
   // Columns 17 onward; a line of 16 characters or fewer has an empty value.
   static std::string value(std::string_view line) {
@@ -34,6 +50,7 @@ class LineCursor {
  private:
   Lines lines_;
   std::size_t pos_ = 0;
+  std::size_t read_past_end_ = 0;
 };
 
 }  // namespace jrv

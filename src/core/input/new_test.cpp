@@ -33,6 +33,7 @@ CheckResult new_test(EditorDocument& doc, Workspace& ws) {
 
   // The originals kept for "convert back" belong to the test before.
   ws.originals_saved = false;
+  ws.key_notice_given_for.clear();
 
   choose_grade_scheme(GradeScheme::none, doc.grades, ws.grade_scale, ws.options);
 

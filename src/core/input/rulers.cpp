@@ -49,6 +49,8 @@ void item_rows(int positions, bool known, std::string& tens, std::string& units)
       tens.push_back(' ');
     }
   }
+  // The count of a three-digit test reads in full: "10" and then its "0".
+  if (known && positions > 99) tens.push_back('0');
 }
 
 void label_rows(int label, std::string& tens, std::string& units) {

@@ -4,6 +4,7 @@
 
 #include "core/analysis/sorting.h"
 #include "core/text/convert.h"
+#include "core/text/csv_field.h"
 #include "core/text/format.h"
 
 namespace jrv {
@@ -40,7 +41,7 @@ Lines right_wrong_data_lines(const Workspace& ws) {
   const auto order = entry_order(ws);
   for (int i = 1; i <= static_cast<int>(order.size()); ++i) {
     const Case_Record* c = order[static_cast<std::size_t>(i) - 1];
-    std::string line = c ? c->label : std::string();
+    std::string line = c ? csv_field(c->label) : std::string();
     line.reserve(line.size() + 2 * static_cast<std::size_t>(k));
     const auto& row = ws.responses[static_cast<std::size_t>(i)];
     for (int j = 1; j <= k; ++j) {

@@ -86,8 +86,10 @@ struct ReportData {
     }
     for (int j = 1; j <= kMaxItems; ++j) {
       const auto& rec = w.items[static_cast<std::size_t>(j)];
-      if (rec.item_number >= 1 && rec.item_number <= k)
-        items[static_cast<std::size_t>(rec.item_number)].hard = rec.difficulty < 0.30;
+      if (rec.item_number < 1 || rec.item_number > k) continue;
+      // An excluded item's difficulty is not computed by the run: it never gets the mark.
+      auto& v = items[static_cast<std::size_t>(rec.item_number)];
+      v.hard = v.include_flag != 0 && rec.difficulty < 0.30;
     }
     missing = parse_int(w.missing_symbol).value_or(9);
   }

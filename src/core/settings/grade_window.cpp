@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/text/convert.h"
+#include "core/text/errors.h"
 #include "core/text/format.h"
 
 namespace jrv {
@@ -78,6 +79,16 @@ std::string_view line_at(const Lines& lines, std::size_t index) {
   return index < lines.size() ? std::string_view(lines[index]) : std::string_view();
 }
 
+// A settings file's number (to_int or to_double); its conversion error names the line.
+template <class Convert>
+auto at_line(Convert convert, const std::string& text, std::size_t line) {
+  try {
+    return convert(text);
+  } catch (const ConversionError& e) {
+    throw ConversionError(e.what() + (" (line " + int_str(static_cast<std::int64_t>(line)) + ")"));
+  }
+}
+
 // The part shared by both readings. With `scale_too` every label and percentage line is
 // also stored in the scale; `choose_user_button` is false only for the band-letters menu.
 CheckResult read_settings(const Lines& lines, GradeWindowFields& window, GradeScale& scale,
@@ -85,7 +96,7 @@ CheckResult read_settings(const Lines& lines, GradeWindowFields& window, GradeSc
   CheckResult result;
   const bool user = line_at(lines, 0) == "USER=YES";
   const std::string count_text(line_at(lines, 1));
-  const int n = to_int(count_text);
+  const int n = at_line([](const std::string& t) { return to_int(t); }, count_text, 2);
   if (user) {
     if (choose_user_button) result = choose_grade_scheme(GradeScheme::user, window, scale, options);
     window.num_cats = count_text;
@@ -113,7 +124,9 @@ CheckResult read_settings(const Lines& lines, GradeWindowFields& window, GradeSc
   if (n >= 1) take_label(1);
   for (int k = 1; k <= n - 1; ++k) {
     window.percents[at(k)] = line_at(lines, next++);
-    if (scale_too) scale.grade_minimums[at(k)] = to_double(window.percents[at(k)]);
+    if (scale_too)
+      scale.grade_minimums[at(k)] =
+          at_line([](const std::string& t) { return to_double(t); }, window.percents[at(k)], next);
     take_label(k + 1);
   }
   if (scale_too) scale.grade_scale_set = true;
@@ -159,20 +172,17 @@ CheckResult choose_grade_scheme(GradeScheme scheme, GradeWindowFields& window, G
 
 CheckResult change_grade_category_count(GradeWindowFields& window, GradeScale& scale) {
   CheckResult result;
-  show_rows(window, 0);
-  clear_fields(window);
-  bool valid = true;
-  if (!window.num_cats.empty()) {
-    if (auto n = parse_int(window.num_cats))
-      scale.user_category_count = *n;
-    else
-      valid = false;
-  }
-  const int n = scale.user_category_count;
-  if (!valid || n > kMaxCats) {
+  // A refused count changes nothing that was typed: the rows and their names stay.
+  const auto typed = window.num_cats.empty() ? std::optional<int>(scale.user_category_count)
+                                             : parse_int(window.num_cats);
+  if (!typed || *typed > kMaxCats) {
     result.fail(kCountMessage, "txt_num_cats");
     return result;
   }
+  show_rows(window, 0);
+  clear_fields(window);
+  scale.user_category_count = *typed;
+  const int n = scale.user_category_count;
   if (n < 2) return result;
   scale.grade_category_count = n;
   show_rows(window, n);

@@ -1,7 +1,5 @@
 #include "core/settings/spearman_brown.h"
 
-#include <cmath>
-
 #include "core/text/convert.h"
 #include "core/text/format.h"
 
@@ -21,20 +19,6 @@ std::optional<Prophecy> spearman_brown_prophecy(double kr20, int included_items,
   return p;
 }
 
-std::string three_significant(double x, int decimals) {
-  if (x == 0 || !std::isfinite(x)) return fixed(x, decimals);
-  const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(x))));
-  const int places = 2 - magnitude;
-  double rounded = 0;
-  if (places >= 0) {
-    rounded = to_double(fixed(x, places));
-  } else {
-    const double unit = std::pow(10.0, -places);
-    rounded = std::round(x / unit) * unit;
-  }
-  return fixed(rounded, decimals);
-}
-
 SpearmanBrownFields open_spearman_brown(double kr20, int included_items, double& desired) {
   desired = kDefaultDesiredReliability;
   SpearmanBrownFields f;
@@ -51,7 +35,9 @@ CheckResult calculate_spearman_brown(double kr20, int included_items, SpearmanBr
   if (const auto typed = parse_double(fields.sbrel)) {
     d = *typed;
   } else {
-    result.fail("Reliability must a numeric value between 0.0 and 1.0", "txt_sbrel");
+    // The calculation goes on with the value kept from before.
+    result.inform("Reliability must a numeric value between 0.0 and 1.0");
+    result.set_focus("txt_sbrel");
   }
   if (d < 0 || d > 0.99) {
     result.fail(
@@ -61,7 +47,8 @@ CheckResult calculate_spearman_brown(double kr20, int included_items, SpearmanBr
     return result;
   }
   desired = d;
-  fields.sbrel = three_significant(d, 3);
+  // Rounded once, as the full results round the same numbers.
+  fields.sbrel = fixed(d, 3);
   const auto p = spearman_brown_prophecy(kr20, included_items, d);
   if (!p) {
     fields.moreitems.clear();
@@ -75,7 +62,7 @@ CheckResult calculate_spearman_brown(double kr20, int included_items, SpearmanBr
   fields.moreitems = int_str(p->change < 0 ? -p->change : p->change);
   fields.more_fewer = p->change < 0 ? "fewer" : "more";
   fields.more_fewer_visible = true;
-  fields.multiplier = three_significant(p->length_factor, 2);
+  fields.multiplier = fixed(p->length_factor, 2);
   fields.totalitems = int_str(p->total);
   return result;
 }

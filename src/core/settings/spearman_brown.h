@@ -40,7 +40,8 @@ struct SpearmanBrownFields {
 SpearmanBrownFields open_spearman_brown(double kr20, int included_items, double& desired);
 
 // btn_calc on the window's fields. `desired` is the value kept between calculations: a
-// text that is not a number leaves it, an accepted one replaces it.
+// text that is not a number leaves it (with a message, and the result of the kept value),
+// an accepted one replaces it. L and the desired value are rounded once, as in the report.
 CheckResult calculate_spearman_brown(double kr20, int included_items, SpearmanBrownFields& fields,
                                      double& desired);
 
@@ -53,8 +54,5 @@ struct SpearmanBrownOutcome {
 };
 SpearmanBrownOutcome spearman_brown_for_text(double kr20, int included_items,
                                              std::string_view desired_text);
-
-// x rounded to 3 significant digits, written with `decimals` decimals ("2.67", "0.800").
-std::string three_significant(double x, int decimals);
 
 }  // namespace jrv

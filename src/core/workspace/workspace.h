@@ -81,8 +81,9 @@ struct Workspace {
   std::int32_t num_items = 0;
   std::int32_t label_length = 0;
   std::string missing_symbol = "9";
-  std::string answer_key;        // normalised to digits
-  std::string answer_key_typed;  // as typed
+  std::string answer_key;            // normalised to digits
+  std::string answer_key_typed;      // as typed
+  std::string key_notice_given_for;  // the key text whose non-answers were last pointed out
   std::string option_counts;
   std::string include_codes;
   bool pc_enabled = false;
@@ -136,6 +137,13 @@ struct Workspace {
   Table1<AnswerSlots> saved_correct_answers = Table1<AnswerSlots>(kMaxItems, AnswerSlots{});
   std::vector<std::string> saved_lines;
   std::string saved_key_text, saved_options_text;
+  // Right-wrong data carry no alternative answers (they are applied); these bring them back.
+  std::string saved_include_text;
+  Table1<std::int32_t> saved_include_flags = Table1<std::int32_t>(kMaxItems, 0);
+  Table1<AnswerTexts> saved_alt_answer_text = Table1<AnswerTexts>(kMaxItems, AnswerTexts{});
+  std::int32_t saved_alt_item_count = 0;
+  std::vector<std::array<std::string, 11>> saved_alt_rows;  // the grid's rows
+  int saved_alt_column_count = 0;
 
   // Output switches with their start values.
   bool save_exm = true, save_itm = true, save_opt = true, save_rpt = false;

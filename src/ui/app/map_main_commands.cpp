@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -185,12 +186,13 @@ void TMapForm::btn_gotodataClick() {
 }
 
 void TMapForm::run_go_to_data_editor() {
-  enter_no_data_state();
   int mode = kEditCurrent;
   if (rdo_enter_data->isChecked()) mode = kNewData;
   if (rdo_read_file->isChecked()) mode = kOpenFile;
   if (rdo_spss_file->isChecked()) mode = kInsertTextFile;
   if (rdo_generate->isChecked()) mode = kGenerate;
+  if (mode != kEditCurrent && !maybe_save_test()) return;
+  enter_no_data_state();
   session_.editor_start_mode = mode;
   if (mode != kEditCurrent) {
     memo_items->clear();
@@ -223,6 +225,7 @@ void TMapForm::show_editor_while_reopen() {
 }
 
 void TMapForm::Generate1Click() {
+  if (!maybe_save_test()) return;
   btn_analyze->setEnabled(false);
   disable_result_commands();
   btn_unhide->hide();
@@ -246,6 +249,29 @@ void TMapForm::Generate1Click() {
   ChangeSeedValueeverytimeGeneratorisCalled1->setChecked(false);
   show_editor_while_reopen();
   if (btn_analyze->isEnabled()) btn_analyze->setFocus();
+}
+
+bool TMapForm::maybe_save_test() {
+  TEditForm& editor = *session_.windows.edit;
+  if (editor.isVisible()) editor.store_fields();
+  if (!session_.test_changed()) return true;
+  QWidget* parent = editor.isVisible() ? static_cast<QWidget*>(&editor) : this;
+  switch (session_.prompter.save_question(parent, "Save changes to the test?")) {
+    case SaveChoice::save:
+      return editor.save_test();
+    case SaveChoice::discard:
+      return true;
+    case SaveChoice::cancel:
+      break;
+  }
+  return false;
+}
+
+void TMapForm::closeEvent(QCloseEvent* event) {
+  if (maybe_save_test())
+    event->accept();
+  else
+    event->ignore();
 }
 
 void TMapForm::CreateNewDataFile1Click() {

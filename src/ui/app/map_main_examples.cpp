@@ -36,6 +36,7 @@ void TMapForm::connect_examples() {
 }
 
 void TMapForm::load_example_set(int set) {
+  if (!maybe_save_test()) return;
   session_.loading_example = true;
   memo_results->clear();
   memo_items->clear();
@@ -50,11 +51,11 @@ void TMapForm::load_example_set(int set) {
 
   const CheckResult loaded = load_example(static_cast<ExampleSet>(set), session_.doc, session_.ws);
   TEditForm& editor = *session_.windows.edit;
-  editor.load_fields();
+  editor.remember_as_saved();  // a built-in example can be loaded again at any time
   editor.refresh_rulers();
   editor.refresh_convert_menu();
   sync_option_marks();
-  show_messages(session_.prompter, this, loaded.messages);
+  show_messages(session_.prompter, this, loaded);
 
   session_.loading_example = false;
   btn_gotodataClick();

@@ -35,6 +35,8 @@ TMapForm::TMapForm(Session& session, QWidget* parent) : QMainWindow(parent), ses
   connect_handlers();
   connect_examples();
   add_file_commands();
+  // Outside a dialog Qt buttons ignore Enter; here Enter presses the focused one.
+  for (auto* b : findChildren<QPushButton*>()) b->setAutoDefault(true);
   setFixedSize(kWindowWidth, kWindowHeight);
 }
 

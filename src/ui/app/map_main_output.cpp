@@ -26,7 +26,7 @@ bool TMapForm::run_core_analysis() {
   try {
     run_analysis(session_.ws, session_.doc);
   } catch (const std::exception& e) {
-    session_.prompter.message(this, to_q(e.what()));
+    show_error(session_.prompter, this, e);
     return false;
   }
   show_messages(session_.prompter, this, session_.ws.reports.messages);
@@ -72,14 +72,15 @@ void TMapForm::btn_saveresultsClick() {
       }
       if (ws.save_rpt) {
         const CheckResult r = save_grade_reports(ws, session_.doc, companion_path(results, ".rpt"));
-        show_messages(session_.prompter, this, r.messages);
+        show_messages(session_.prompter, this, r);
       }
       session_.output_input_path = companion_path(results, ".jrv").string();
       const SaveResult copy =
           save_input_file(session_.output_input_path, session_.doc, ws, InputSave::automatic_copy);
-      show_messages(session_.prompter, this, copy.check.messages);
+      show_messages(session_.prompter, this, copy.check);
+      if (copy.written) session_.mark_test_saved();
     } catch (const std::exception& e) {  // FileError, ConversionError: files before it stay
-      session_.prompter.message(this, to_q(e.what()));
+      show_error(session_.prompter, this, e);
       return;
     }
   }

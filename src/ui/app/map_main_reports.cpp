@@ -28,7 +28,7 @@ std::filesystem::path current_folder() {
 
 void TMapForm::ViewGradeReports1Click() {
   const CheckResult allowed = check_grade_report_view(session_.ws);
-  show_messages(session_.prompter, this, allowed.messages);
+  show_messages(session_.prompter, this, allowed);
   if (allowed.failed) return;
   TReportForm& viewer = *session_.windows.report;
   viewer.set_report(grade_report_viewer_lines(session_.ws, session_.doc));
@@ -37,7 +37,7 @@ void TMapForm::ViewGradeReports1Click() {
 
 void TMapForm::SaveGradeReports1Click() {
   const CheckResult allowed = check_grade_report_save(session_.ws);
-  show_messages(session_.prompter, this, allowed.messages);
+  show_messages(session_.prompter, this, allowed);
   if (allowed.failed) return;
   FileDialogSpec spec;
   spec.default_extension = "rpt";
@@ -53,9 +53,9 @@ void TMapForm::SaveGradeReports1Click() {
   if (!path) return;
   try {
     const CheckResult saved = save_grade_reports(session_.ws, session_.doc, to_path(*path));
-    show_messages(session_.prompter, parent, saved.messages);
+    show_messages(session_.prompter, parent, saved);
   } catch (const std::exception& e) {  // FileError
-    session_.prompter.message(parent, to_q(e.what()));
+    show_error(session_.prompter, parent, e);
   }
 }
 
@@ -63,7 +63,7 @@ void TMapForm::SaveItemFile1Click() {
   try {
     save_item_stats(session_.ws, current_folder(), from_q(txt_map_name->text()));
   } catch (const std::exception& e) {  // FileError
-    session_.prompter.message(this, to_q(e.what()));
+    show_error(session_.prompter, this, e);
   }
 }
 
@@ -71,7 +71,7 @@ void TMapForm::SaveRightWrongData1Click() {
   try {
     save_right_wrong_data(session_.ws, from_q(txt_map_name->text()), current_folder());
   } catch (const std::exception& e) {  // FileError
-    session_.prompter.message(this, to_q(e.what()));
+    show_error(session_.prompter, this, e);
   }
 }
 
@@ -79,7 +79,7 @@ void TMapForm::SaveALTfile1Click() {
   try {
     save_alt_files(session_.ws, session_.doc, from_q(txt_map_name->text()), current_folder());
   } catch (const std::exception& e) {  // FileError
-    session_.prompter.message(this, to_q(e.what()));
+    show_error(session_.prompter, this, e);
   }
 }
 

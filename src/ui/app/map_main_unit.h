@@ -47,8 +47,9 @@ class TMapForm : public QMainWindow {
   // The title line under the panels, shown.
   void show_title_line(const QString& text);
 
-  // Asks "Save changes to the test?" when the loaded test has unsaved changes; false
-  // when the user cancels.
+  // Asked before anything replaces the test: "Save changes to the test?" when it changed
+  // since it was last saved, opened or started. True when the test may be replaced (saved,
+  // discarded or unchanged); false on Cancel or when the save did not happen.
   bool maybe_save_test();
 
  public slots:
@@ -242,6 +243,7 @@ class TMapForm : public QMainWindow {
   void showEvent(QShowEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void build_panels();

@@ -1,5 +1,7 @@
 #include "ui/app/program.h"
 
+#include <QApplication>
+
 #include "ui/app/about_form_unit.h"
 #include "ui/app/ack_form_unit.h"
 #include "ui/app/code_form_unit.h"
@@ -20,8 +22,13 @@
 #include "ui/settings/grade_form_unit.h"
 #include "ui/settings/prob_unit.h"
 #include "ui/settings/spearman_form_unit.h"
+#include "ui/support/qt_prompter.h"
 
 namespace jrv::ui {
+
+void name_the_application() {
+  QApplication::setApplicationName(QString::fromLatin1(kMessageBoxTitle));
+}
 
 Program::Program(Prompter& prompter) : session_(prompter) {
   Windows& w = session_.windows;

@@ -9,6 +9,10 @@ namespace jrv::ui {
 
 class Prompter;
 
+// The application's name, without a display name: the platform would append that to every
+// window's caption.
+void name_the_application();
+
 class Program {
  public:
   explicit Program(Prompter& prompter);

@@ -83,6 +83,12 @@ struct Session {
   std::string current_file_name;  // without folder
   std::string results_path;       // the last results file saved in this run
   std::string output_input_path;  // where the input-file writer writes
+
+  // The test as last saved, opened, loaded as an example or emptied: what replacing the
+  // test may drop without asking.
+  EditorDocument saved_doc;
+  bool test_changed() const { return !same_typed_test(doc, saved_doc); }
+  void mark_test_saved() { saved_doc = doc; }
 };
 
 }  // namespace jrv::ui

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/charts/axis_ticks.h"
 #include "core/charts/bar_charts.h"
 #include "core/charts/histogram.h"
 #include "core/text/errors.h"
@@ -91,24 +92,24 @@ void TGraph::show_series(const ChartSeries& content) {
   set_->remove(0, set_->count());
   axis_x_->clear();
   chart_->setTitle(to_q(content.title));
-  QStringList labels;
+  labels_.clear();
   double top = 0;
   for (const ChartBar& bar : content.bars) {
-    labels << to_q(bar.label);
+    labels_ << to_q(bar.label);
     set_->append(bar.value);
     top = std::max(top, bar.value);
   }
-  axis_x_->append(labels);
-  // Many score bars: upright, smaller labels, so that every score stays readable.
-  QFont label_font = font();
-  if (labels.size() > 24) label_font.setPointSizeF(label_font.pointSizeF() * 0.8);
-  axis_x_->setLabelsFont(label_font);
-  axis_x_->setLabelsAngle(labels.size() > 24 ? -90 : 0);
+  // A long row of bars names only the scores at a round step. The axis wants every category
+  // different, so a label left out is a different number of invisible characters.
+  QStringList shown;
+  for (const std::string& label : shown_bar_labels(content.bars, kMostBarLabels))
+    shown << (label.empty() ? QString(shown.size() + 1, QChar(0x200B)) : to_q(label));
+  axis_x_->append(shown);
+  axis_x_->setLabelsAngle(0);
   axis_x_->setTruncateLabels(false);
-  // Room above the tallest bar for its value mark; whole-number ticks.
-  const double upper = std::max(1.0, std::ceil(top * 1.1));
-  axis_y_->setRange(0, upper);
-  axis_y_->setTickCount(std::min(11, static_cast<int>(upper) + 1));
+  const CountAxis counts = count_axis(top);
+  axis_y_->setRange(0, counts.top);
+  axis_y_->setTickCount(counts.intervals + 1);
   Series1->setBarWidth(content.bar_width_percent / 100.0);
   Series1->setLabelsVisible(content.value_marks);
   Series1->setLabelsPrecision(6);
@@ -118,7 +119,19 @@ QString TGraph::title() const {
   return chart_->title();
 }
 QStringList TGraph::bar_labels() const {
-  return axis_x_->categories();
+  return labels_;
+}
+QStringList TGraph::shown_labels() const {
+  QStringList out;
+  for (const QString& c : axis_x_->categories())
+    out << (c.startsWith(QChar(0x200B)) ? QString() : c);
+  return out;
+}
+QList<double> TGraph::count_ticks() const {
+  QList<double> out;
+  const int n = axis_y_->tickCount();
+  for (int i = 0; i < n; ++i) out << axis_y_->max() * i / (n - 1);
+  return out;
 }
 QList<double> TGraph::bar_values() const {
   QList<double> out;
@@ -147,7 +160,7 @@ void TGraph::Save1Click() {
     write_bytes(to_path(with_default_extension(*path, spec.default_extension)),
                 bytes.toStdString());
   } catch (const FileError& e) {
-    session_.prompter.message(this, to_q(e.what()));
+    show_error(session_.prompter, this, e);
   }
 }
 

@@ -3,6 +3,7 @@
 // print, close.
 
 #include <QDialog>
+#include <QStringList>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,10 @@ class TGraph : public QDialog {
   // What the series holds now.
   QString title() const;
   QStringList bar_labels() const;
+  // The labels printed under the bars (empty where one is left out) and the count axis's
+  // tick values.
+  QStringList shown_labels() const;
+  QList<double> count_ticks() const;
   QList<double> bar_values() const;
   double bar_width() const;
   bool value_marks() const;
@@ -55,7 +60,11 @@ class TGraph : public QDialog {
   QBarSeries* Series1;
 
  private:
+  // More labels than this under the bars would run into each other at the window's width.
+  static constexpr int kMostBarLabels = 20;
+
   Session& session_;
+  QStringList labels_;
   QChart* chart_;
   QBarSet* set_;
   QBarCategoryAxis* axis_x_;

@@ -79,7 +79,7 @@ TGenForm::TGenForm(Session& session, QWidget* parent) : QDialog(parent), session
   auto* coding = new QGroupBox(this);
   auto* coding_column = new QVBoxLayout(coding);
   gen_num = named<QRadioButton>(coding, "gen_num", "Generate Data as &Numbers (1,2,3,4,5, etc.)");
-  gen_let = named<QRadioButton>(coding, "gen_let", "Generate Data as Lett&ers (A,B,C,D,E,etc.)");
+  gen_let = named<QRadioButton>(coding, "gen_let", "Generate Data as Letters (&A,B,C,D,E,etc.)");
   coding_column->addWidget(gen_num);
   coding_column->addWidget(gen_let);
   outer->addWidget(coding);
@@ -199,7 +199,7 @@ void TGenForm::btn_generateClick() {
   store_fields();
   const CheckResult result = generate_data(fields_, session_.doc, session_.ws, rng_);
   load_fields();  // the seed as used, the large-N note
-  show_messages(session_.prompter, this, result.messages);
+  show_messages(session_.prompter, this, result);
   if (!result.focus.empty()) pending_focus_ = to_q(result.focus);
   gen_session_.reopen_generator = result.failed;
   if (!result.failed) session_.windows.edit->load_fields();

@@ -27,6 +27,7 @@ constexpr int kFixedColumns = 3;  // item number, options, key
 }  // namespace
 
 TAnswerForm::TAnswerForm(Session& session, QWidget* parent) : QDialog(parent), session_(session) {
+  keep_place_when_shown_again(*this);
   setObjectName("TAnswerForm");
   setWindowTitle("Alternative Answers");
   auto* outer = new QVBoxLayout(this);
@@ -134,10 +135,10 @@ void TAnswerForm::btn_okClick() {
   store_grid();
   try {
     const AltConfirm confirmed = confirm_alternative_answers(session_.doc, session_.ws);
-    show_messages(session_.prompter, this, confirmed.check.messages);
+    show_messages(session_.prompter, this, confirmed.check);
     stay_open_ = confirmed.stay_open;
   } catch (const ConversionError& e) {
-    session_.prompter.message(this, to_q(e.what()));
+    show_error(session_.prompter, this, e);
     stay_open_ = true;
   }
   if (stay_open_) {

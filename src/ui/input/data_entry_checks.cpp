@@ -50,7 +50,7 @@ void TEditForm::txt_itemsChange() {
   show_rulers(*this, change.rulers, session_.ws.pc_enabled);
   SetTableofSpecifications1->setEnabled(change.spec_table_enabled);
   if (quiet_) return;
-  show_messages(session_.prompter, this, change.check.messages);
+  show_messages(session_.prompter, this, change.check);
   if (!change.check.messages.empty()) txt_items->setFocus();
 }
 
@@ -59,7 +59,7 @@ void TEditForm::txt_label_lengthChange() {
       label_length_changed(from_q(txt_label_length->text()), from_q(txt_items->text()));
   show_rulers(*this, change.rulers, session_.ws.pc_enabled);
   if (quiet_) return;
-  show_messages(session_.prompter, this, change.check.messages);
+  show_messages(session_.prompter, this, change.check);
   if (!change.check.messages.empty()) txt_label_length->setFocus();
 }
 
@@ -102,13 +102,27 @@ bool TEditForm::check_and_load(bool analyze) {
 
 void TEditForm::New1Click() {
   store_fields();
+  if (!session_.windows.map->maybe_save_test()) return;
+  clear_test();
+}
+
+void TEditForm::clear_test() {
+  store_fields();
   const CheckResult result = new_test(session_.doc, session_.ws);
-  load_fields();
+  remember_as_saved();
   rebuild_rulers();
   show_check(result);
 }
 
+void TEditForm::remember_as_saved() {
+  load_fields();
+  store_fields();  // the document as the controls give it back
+  session_.mark_test_saved();
+}
+
 void TEditForm::Open1Click() {
+  store_fields();
+  if (!session_.windows.map->maybe_save_test()) return;
   FileDialogSpec spec;
   spec.default_extension = "jrv";
   spec.filter = "JRV files (*.jrv)|*.jrv|All Files (*.*)|*.*";
@@ -118,8 +132,10 @@ void TEditForm::Open1Click() {
   const OpenResult result = open_input_file(to_path(*path), session_.doc, session_.ws);
   load_fields();
   rebuild_rulers();
-  show_messages(session_.prompter, this, result.messages);
+  show_messages(session_.prompter, this, result.messages,
+                result.read ? MessageKind::information : MessageKind::error);
   if (result.read) {
+    remember_as_saved();
     session_.windows.map->Label6->hide();
     remembered::add_recent_test(*path);
   }
@@ -131,6 +147,10 @@ std::optional<QString> TEditForm::file_to_open_or_ask(const FileDialogSpec& spec
 }
 
 void TEditForm::Save1Click() {
+  save_test();
+}
+
+bool TEditForm::save_test() {
   store_fields();
   const QString map_name = session_.windows.map->txt_map_name->text();
   FileDialogSpec spec;
@@ -143,19 +163,21 @@ void TEditForm::Save1Click() {
         from_path(std::filesystem::path(session_.doc.input_path).replace_extension());
   }
   const auto path = session_.prompter.save_file(this, spec);
-  if (!path) return;
+  if (!path) return false;
   session_.output_input_path = to_path(*path).string();
   try {
     const SaveResult saved =
         save_input_file(to_path(*path), session_.doc, session_.ws, InputSave::explicit_save);
     show_check(saved.check);
-    if (!saved.written) return;
+    if (!saved.written) return false;
   } catch (const std::exception& e) {  // ConversionError, FileError
-    session_.prompter.message(this, to_q(e.what()));
-    return;
+    show_error(session_.prompter, this, e);
+    return false;
   }
+  session_.mark_test_saved();
   session_.input_saved = true;
   session_.windows.map->input_file_saved_update();
+  return true;
 }
 
 }  // namespace jrv::ui

@@ -77,7 +77,7 @@ void TEditForm::SaveCommaDelimited01Data1Click() {
   try {
     write_lines(to_path(*path), lines);
   } catch (const std::exception& e) {  // FileError
-    session_.prompter.message(this, to_q(e.what()));
+    show_error(session_.prompter, this, e);
   }
 }
 
@@ -89,7 +89,7 @@ void TEditForm::SaveCommaDelimitedRawData1Click() {
   try {
     write_lines(to_path(*path), comma_raw_lines(session_.ws));
   } catch (const std::exception& e) {  // FileError
-    session_.prompter.message(this, to_q(e.what()));
+    show_error(session_.prompter, this, e);
   }
 }
 
@@ -102,7 +102,7 @@ void TEditForm::Insert1Click() {
   try {
     insert_text_file(session_.doc, to_path(*path));
   } catch (const std::exception& e) {  // FileError: the pane keeps what it had
-    session_.prompter.message(this, to_q(e.what()));
+    show_error(session_.prompter, this, e);
     return;
   }
   load_fields();
@@ -119,7 +119,7 @@ void TEditForm::InsertDataKey1Click() {
     load_fields();
     show_check(result);
   } catch (const std::exception& e) {  // FileError
-    session_.prompter.message(this, to_q(e.what()));
+    show_error(session_.prompter, this, e);
   }
 }
 
@@ -134,7 +134,7 @@ void TEditForm::SaveData1Click() {
   try {
     save_data_only(session_.doc, to_path(*path));
   } catch (const std::exception& e) {  // FileError
-    session_.prompter.message(this, to_q(e.what()));
+    show_error(session_.prompter, this, e);
   }
 }
 

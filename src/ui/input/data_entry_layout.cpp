@@ -144,7 +144,7 @@ void TEditForm::build_fields() {
 }
 
 void TEditForm::build_menus() {
-  File2 = named_menu(this, "File2", "File");
+  File2 = named_menu(this, "File2", "&File");
   New1 = menu_item(File2, this, "New1", "&New (reset)", QKeySequence(Qt::CTRL | Qt::Key_N));
   Open1 = menu_item(File2, this, "Open1", "&Open JRV File", QKeySequence(Qt::CTRL | Qt::Key_O));
   ImportJRVInputFilefrompreviousversion1 =
@@ -164,7 +164,7 @@ void TEditForm::build_menus() {
   Close1 = menu_item(File2, this, "Close1", "&Close (Cancel)");
   MainMenu1->addMenu(File2);
 
-  Data1 = named_menu(this, "Data1", "Data");
+  Data1 = named_menu(this, "Data1", "&Data");
   Insert1 = menu_item(Data1, this, "Insert1", "&Insert Text File into Data Window");
   InsertDataKey1 =
       menu_item(Data1, this, "InsertDataKey1", "Insert Data && Answer Key from Text File");
@@ -173,7 +173,7 @@ void TEditForm::build_menus() {
   GenerateData1 = menu_item(Data1, this, "GenerateData1", "&Generate Data");
   MainMenu1->addMenu(Data1);
 
-  Convert1 = named_menu(this, "Convert1", "Convert");
+  Convert1 = named_menu(this, "Convert1", "&Convert");
   convert_heading1 = menu_item(Convert1, this, "convert_heading1", "DATA are in ORIGINAL FORMAT");
   Convert1->addSeparator();
   ConvertDatatoRightWrongData1 =
@@ -191,7 +191,7 @@ void TEditForm::build_menus() {
   DataareRightWrongData1->setCheckable(true);
   MainMenu1->addMenu(Convert1);
 
-  Options2 = named_menu(this, "Options2", "Options");
+  Options2 = named_menu(this, "Options2", "&Options");
   SetTableofSpecifications1 =
       menu_item(Options2, this, "SetTableofSpecifications1", "Set Table of Specifications...");
   SetAlternativeCorrectAnswers1 = menu_item(Options2, this, "SetAlternativeCorrectAnswers1",
@@ -206,7 +206,7 @@ void TEditForm::build_menus() {
   SetTableofSpecifications1->setEnabled(false);
   MainMenu1->addMenu(Options2);
 
-  Help2 = named_menu(this, "Help2", "Help");
+  Help2 = named_menu(this, "Help2", "&Help");
   AnswerKeyandIncludeItemCodes1 =
       menu_item(Help2, this, "AnswerKeyandIncludeItemCodes1", "&Answer Key and Include Item Codes");
   HowToImportVKMTestscoreData1 =

@@ -55,18 +55,21 @@ void TEditForm::open_input_version(int version) {
     Open1Click();
     return;
   }
+  store_fields();
+  if (!session_.windows.map->maybe_save_test()) return;
   FileDialogSpec spec;
   spec.default_extension = "jrv";
   spec.filter = "JRV files (*.jrv)|*.jrv";
   const auto path = file_to_open_or_ask(spec);
   if (!path) return;
-  store_fields();
   const OpenResult result =
       open_legacy_input_file(version, to_path(*path), session_.doc, session_.ws);
   load_fields();
   rebuild_rulers();
-  show_messages(session_.prompter, this, result.messages);
+  show_messages(session_.prompter, this, result.messages,
+                result.read ? MessageKind::information : MessageKind::error);
   if (result.read) {
+    remember_as_saved();
     session_.windows.map->Label6->hide();
     remembered::add_recent_test(*path);
   }
@@ -110,13 +113,16 @@ void TEditForm::run_generator(bool quick_mode) {
 }
 
 void TEditForm::GenerateData1Click() {
+  store_fields();
+  if (!session_.windows.map->maybe_save_test()) return;
   run_generator(false);
 }
 
 void TEditForm::SecretSetupQZL11Click() {
   store_fields();
+  if (!session_.windows.map->maybe_save_test()) return;
   const CheckResult result = load_example(ExampleSet::qzl1, session_.doc, session_.ws);
-  load_fields();
+  remember_as_saved();
   refresh_convert_menu();
   session_.windows.map->sync_option_marks();
   show_check(result);

@@ -3,6 +3,8 @@
 #include "ui/input/data_entry_unit.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -86,7 +88,7 @@ void TEditForm::set_fields_quietly(const std::function<void()>& change) {
 }
 
 void TEditForm::show_check(const CheckResult& result) {
-  show_messages(session_.prompter, this, result.messages);
+  show_messages(session_.prompter, this, result);
   if (!result.focus.empty()) {
     pending_focus_ = to_q(result.focus);
     if (isVisible()) {
@@ -106,6 +108,19 @@ void TEditForm::showEvent(QShowEvent* event) {
   }
 }
 
+void TEditForm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    CancelClick();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void TEditForm::closeEvent(QCloseEvent* event) {
+  event->ignore();  // CancelClick closes the editor itself
+  if (isVisible()) CancelClick();
+}
+
 void TEditForm::done(int result) {
   store_fields();
   QDialog::done(result);
@@ -119,19 +134,19 @@ void TEditForm::Startup1Click() {
   session_.editor_start_mode = kEditCurrent;
   switch (mode) {
     case kNewData:
-      New1Click();
+      clear_test();
       break;
     case kOpenFile:
-      New1Click();
+      clear_test();
       Open1Click();
       break;
     case kInsertTextFile:
-      New1Click();
+      clear_test();
       InsertDataKey1->trigger();
       break;
     case kGenerate:
     case kGenerateHidden:
-      New1Click();
+      clear_test();
       run_generator(mode == kGenerateHidden);
       break;
     default:

@@ -38,6 +38,14 @@ class TEditForm : public QDialog {
   void store_fields();
   void load_fields();
 
+  // "Save JRV File" without the menu: true when the file was written.
+  bool save_test();
+  // Empties the editor for a new test (the replaced test was asked about before).
+  void clear_test();
+  // The document, as the controls hold it, is what may be replaced without a question
+  // (just saved, opened or loaded as an example).
+  void remember_as_saved();
+
   // Redraws the rulers for the typed label length and item count (and partial credit).
   void rebuild_rulers();
 
@@ -185,6 +193,9 @@ class TEditForm : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  // Esc and the title bar's close button act as "Close (Cancel)".
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   void done(int result) override;
 
  private:

@@ -66,7 +66,7 @@ void TSPSSform::btn_saveClick() {
   try {
     write_lines(to_path(*path), pane_lines(*memo_syntax));
   } catch (const std::exception& e) {  // FileError
-    session_.prompter.message(this, to_q(e.what()));
+    show_error(session_.prompter, this, e);
   }
 }
 

@@ -63,6 +63,7 @@ QGroupBox* name_fields(QWidget* owner, const QString& caption, const char* label
 }  // namespace
 
 TTableForm::TTableForm(Session& session, QWidget* parent) : QDialog(parent), session_(session) {
+  keep_place_when_shown_again(*this);
   setObjectName("TTableForm");
   setWindowTitle("Table of Specifications");
   auto* outer = new QVBoxLayout(this);
@@ -246,7 +247,7 @@ void TTableForm::choose_levels(int count) {
 void TTableForm::CloseSave1Click() {
   store_fields();
   const SpecSave saved = save_spec_table(session_.doc.spec_table, session_.ws, item_count_);
-  show_messages(session_.prompter, this, saved.check.messages);
+  show_messages(session_.prompter, this, saved.check);
   stay_open_ = saved.stay_open;
   if (stay_open_) {
     reject();

@@ -92,9 +92,10 @@ void TQuickViewForm::Save1Click() {
     write_lines(path, quick_view_save_lines(session_.ws, viewer_content_, pane_lines(*RichEdit1)));
     const SaveResult copy = save_input_file(quick_view_input_copy_path(path), session_.doc,
                                             session_.ws, InputSave::automatic_copy);
-    show_messages(session_.prompter, this, copy.check.messages);
+    show_messages(session_.prompter, this, copy.check);
+    if (copy.written) session_.mark_test_saved();
   } catch (const std::exception& e) {  // FileError, ConversionError
-    session_.prompter.message(this, to_q(e.what()));
+    show_error(session_.prompter, this, e);
   }
 }
 

@@ -16,6 +16,7 @@
 namespace jrv::ui {
 
 TDiscForm::TDiscForm(Session& session, QWidget* parent) : QDialog(parent), session_(session) {
+  keep_place_when_shown_again(*this);
   setObjectName("TDiscForm");
   setWindowTitle("Disrimination Percentages");
   auto* outer = new QVBoxLayout(this);
@@ -84,7 +85,7 @@ void TDiscForm::show_while_asked() {
 void TDiscForm::btn_okClick() {
   store_fields();
   const CheckResult result = confirm_group_percentages(session_.doc.groups, session_.ws.options);
-  show_messages(session_.prompter, this, result.messages);
+  show_messages(session_.prompter, this, result);
   if (!result.focus.empty()) pending_focus_ = to_q(result.focus);
   reopen_ = result.failed;
   if (reopen_) {

@@ -42,6 +42,7 @@ QString two_digits(int k) {
 }  // namespace
 
 TGradeForm::TGradeForm(Session& session, QWidget* parent) : QDialog(parent), session_(session) {
+  keep_place_when_shown_again(*this);
   setObjectName("TGradeForm");
   setWindowTitle("Grade Percentages");
   auto* outer = new QHBoxLayout(this);
@@ -55,7 +56,7 @@ TGradeForm::TGradeForm(Session& session, QWidget* parent) : QDialog(parent), ses
   rdo_grade2 = named<QRadioButton>(this, "rdo_grade2", "  &2 Categories (Pass, Fail)");
   rdo_grade5 = named<QRadioButton>(this, "rdo_grade5", "  &5 Categories (A, B, C, D, F)");
   rdo_grade12 = named<QRadioButton>(this, "rdo_grade12",
-                                    "1&2 Categories (A, A-, B+, B, B-, C+, C, C-, D+, D, D-, F)");
+                                    "&12 Categories (A, A-, B+, B, B-, C+, C, C-, D+, D, D-, F)");
   rdo_user = named<QRadioButton>(this, "rdo_user", "&User Defined:");
   rdo_grade0->setChecked(true);
   for (auto* r : {rdo_grade0, rdo_grade2, rdo_grade5, rdo_grade12, rdo_user}) {
@@ -203,7 +204,7 @@ void TGradeForm::store_fields() {
 }
 
 void TGradeForm::show_result(const CheckResult& result) {
-  show_messages(session_.prompter, this, result.messages);
+  show_messages(session_.prompter, this, result);
   if (result.focus.empty()) return;
   pending_focus_ = to_q(result.focus);
   if (isVisible()) {
@@ -224,7 +225,7 @@ void TGradeForm::open_from_main_window() {
     show_result(open_grade_window(saved, session_.doc.grades, session_.ws.grade_scale,
                                   session_.ws.options));
   } catch (const std::exception& e) {  // ConversionError, FileError: what was read stays
-    session_.prompter.message(session_.windows.map, to_q(e.what()));
+    show_error(session_.prompter, session_.windows.map, e);
   }
   load_fields();
   // Cancel leaves the grading as it was when the window opened: a scheme button changes the
@@ -253,7 +254,7 @@ void TGradeForm::use_grade_letters() {
     show_result(use_grade_letters_in_bands(saved, session_.doc.grades, session_.ws.grade_scale,
                                            session_.ws.options));
   } catch (const std::exception& e) {  // ConversionError, FileError
-    session_.prompter.message(session_.windows.map, to_q(e.what()));
+    show_error(session_.prompter, session_.windows.map, e);
     session_.ws.options.band_units = BandUnits::letters;
   }
   load_fields();
@@ -328,7 +329,7 @@ void TGradeForm::btn_read_iniClick() {
     show_result(read_grade_settings_into_window(read_lines(to_path(*path)), session_.doc.grades,
                                                 session_.ws.grade_scale, session_.ws.options));
   } catch (const std::exception& e) {  // ConversionError, FileError: what was read stays
-    session_.prompter.message(this, to_q(e.what()));
+    show_error(session_.prompter, this, e);
   }
   load_fields();
 }
@@ -338,7 +339,7 @@ void TGradeForm::write_settings(const QString& path) {
   try {
     write_lines(to_path(path), grade_settings_lines(session_.doc.grades, session_.ws.grade_scale));
   } catch (const std::exception& e) {  // FileError
-    session_.prompter.message(this, to_q(e.what()));
+    show_error(session_.prompter, this, e);
   }
 }
 

@@ -38,6 +38,7 @@ constexpr std::array<BoxSpec, 5> kBoxes = {{
 }  // namespace
 
 TProbForm::TProbForm(Session& session, QWidget* parent) : QDialog(parent), session_(session) {
+  keep_place_when_shown_again(*this);
   setObjectName("TProbForm");
   setWindowTitle("Set Criteria for Problem Items");
   auto* outer = new QVBoxLayout(this);
@@ -139,7 +140,7 @@ void TProbForm::open_window() {
 void TProbForm::btn_okClick() {
   store_fields();
   const CheckResult result = confirm_problem_criteria(fields_, session_.ws.options);
-  show_messages(session_.prompter, this, result.messages);
+  show_messages(session_.prompter, this, result);
   if (!result.focus.empty()) pending_focus_ = to_q(result.focus);
   reopen_ = result.failed;
   if (reopen_) {

@@ -139,7 +139,7 @@ void TSpearmanForm::btn_calcClick() {
   const CheckResult result =
       calculate_spearman_brown(ws.stats.kr20, ws.included_count, fields, ws.desired_reliability);
   show_fields(*this, fields);
-  show_messages(session_.prompter, this, result.messages);
+  show_messages(session_.prompter, this, result);
   if (!result.focus.empty()) txt_sbrel->setFocus();
 }
 

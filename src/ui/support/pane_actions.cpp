@@ -1,5 +1,6 @@
 #include "ui/support/pane_actions.h"
 
+#include <QFontInfo>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QTextCharFormat>
@@ -24,10 +25,13 @@ void print_pane(Prompter& prompter, QWidget* parent, QPlainTextEdit& pane,
 }
 
 void apply_font_to_selection(Prompter& prompter, QWidget* parent, QPlainTextEdit& pane) {
-  // Each pane offers the font last chosen for it.
+  // Each pane offers the font last chosen for it, else the one the pane really shows
+  // (Courier New, or the fixed-pitch font standing in for it): the dialog knows installed
+  // families only.
   const QString key = (parent ? parent->objectName() : QString()) + "." + pane.objectName();
-  const auto font =
-      prompter.choose_font(parent, remembered::pane_font(key).value_or(fixed_pitch_font(10)));
+  QFont initial(QFontInfo(fixed_pitch_font(10)).family(), 10);
+  initial.setFixedPitch(true);
+  const auto font = prompter.choose_font(parent, remembered::pane_font(key).value_or(initial));
   if (!font) return;
   remembered::set_pane_font(key, *font);
   QTextCharFormat format;

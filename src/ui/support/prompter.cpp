@@ -3,12 +3,23 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "core/text/messages.h"
 #include "ui/support/qt_text.h"
 
 namespace jrv::ui {
 
-void show_messages(Prompter& prompter, QWidget* parent, const std::vector<std::string>& messages) {
-  for (const auto& m : messages) prompter.message(parent, to_q(m));
+void show_messages(Prompter& prompter, QWidget* parent, const std::vector<std::string>& messages,
+                   MessageKind kind) {
+  for (const auto& m : messages) prompter.message(parent, to_q(m), kind);
+}
+
+void show_messages(Prompter& prompter, QWidget* parent, const CheckResult& result) {
+  show_messages(prompter, parent, result.messages,
+                result.failed ? MessageKind::warning : MessageKind::information);
+}
+
+void show_error(Prompter& prompter, QWidget* parent, const std::exception& e) {
+  prompter.message(parent, to_q(e.what()), MessageKind::error);
 }
 
 QStringList qt_name_filters(const QString& filter) {

@@ -5,9 +5,14 @@
 
 #include <QFont>
 #include <QString>
+#include <exception>
 #include <optional>
 #include <string>
 #include <vector>
+
+namespace jrv {
+struct CheckResult;
+}
 
 class QDialog;
 class QPrinter;
@@ -24,14 +29,25 @@ struct FileDialogSpec {
   bool overwrite_prompt = false;
 };
 
+// What a message box tells; the box carries the platform's icon for it.
+enum class MessageKind { information, warning, error };
+
+// The answer to "Save changes to the test?".
+enum class SaveChoice { save, discard, cancel };
+
 class Prompter {
  public:
   virtual ~Prompter() = default;
 
   // A modal message box with an OK button.
-  virtual void message(QWidget* parent, const QString& text) = 0;
+  void message(QWidget* parent, const QString& text) {
+    message(parent, text, MessageKind::information);
+  }
+  virtual void message(QWidget* parent, const QString& text, MessageKind kind) = 0;
   // A Yes/No question; true for Yes.
   virtual bool question(QWidget* parent, const QString& text) = 0;
+  // A question with Save, Discard and Cancel, asked before a changed test is replaced.
+  virtual SaveChoice save_question(QWidget* parent, const QString& text) = 0;
   // The chosen path, or nothing when cancelled.
   virtual std::optional<QString> open_file(QWidget* parent, const FileDialogSpec& spec) = 0;
   virtual std::optional<QString> save_file(QWidget* parent, const FileDialogSpec& spec) = 0;
@@ -44,7 +60,14 @@ class Prompter {
 };
 
 // Each of the core's messages in its own box, in order.
-void show_messages(Prompter& prompter, QWidget* parent, const std::vector<std::string>& messages);
+void show_messages(Prompter& prompter, QWidget* parent, const std::vector<std::string>& messages,
+                   MessageKind kind = MessageKind::information);
+
+// A check's messages: warnings when it stopped the action, information when it went on.
+void show_messages(Prompter& prompter, QWidget* parent, const CheckResult& result);
+
+// The text of an exception that stopped an action (a file or conversion error).
+void show_error(Prompter& prompter, QWidget* parent, const std::exception& e);
 
 // "Desc|*.a;*.b|Desc2|*.c" as the name filters of a Qt file dialog.
 QStringList qt_name_filters(const QString& filter);

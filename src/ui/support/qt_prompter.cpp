@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -13,17 +14,59 @@
 
 namespace jrv::ui {
 
-void QtPrompter::message(QWidget* parent, const QString& text) {
+namespace {
+
+QMessageBox::Icon icon_of(MessageKind kind) {
+  switch (kind) {
+    case MessageKind::warning:
+      return QMessageBox::Warning;
+    case MessageKind::error:
+      return QMessageBox::Critical;
+    case MessageKind::information:
+      break;
+  }
+  return QMessageBox::Information;
+}
+
+// A box shown modally; afterwards the window that opened it, and the control that had the
+// keyboard, have it again (menus' access keys and F-keys work without a click).
+int run_box(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+            QMessageBox::StandardButtons buttons, QMessageBox::StandardButton default_button) {
+  const QPointer<QWidget> focus = QApplication::focusWidget();
   QMessageBox box(parent);
-  box.setWindowTitle(QApplication::applicationDisplayName());
+  box.setWindowTitle(QString::fromLatin1(kMessageBoxTitle));
+  box.setIcon(icon);
   box.setText(text);
-  box.setStandardButtons(QMessageBox::Ok);
-  box.exec();
+  box.setStandardButtons(buttons);
+  box.setDefaultButton(default_button);
+  const int answer = box.exec();
+  if (parent) parent->window()->activateWindow();
+  if (focus) focus->setFocus();
+  return answer;
+}
+
+}  // namespace
+
+void QtPrompter::message(QWidget* parent, const QString& text, MessageKind kind) {
+  run_box(parent, icon_of(kind), text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 bool QtPrompter::question(QWidget* parent, const QString& text) {
-  return QMessageBox::question(parent, QApplication::applicationDisplayName(), text,
-                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  return run_box(parent, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No,
+                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+SaveChoice QtPrompter::save_question(QWidget* parent, const QString& text) {
+  switch (run_box(parent, QMessageBox::Question, text,
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                  QMessageBox::Save)) {
+    case QMessageBox::Save:
+      return SaveChoice::save;
+    case QMessageBox::Discard:
+      return SaveChoice::discard;
+    default:
+      return SaveChoice::cancel;
+  }
 }
 
 namespace {

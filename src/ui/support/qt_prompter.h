@@ -5,10 +5,15 @@
 
 namespace jrv::ui {
 
+// The caption of every message box and question.
+inline constexpr const char* kMessageBoxTitle = "JRV";
+
 class QtPrompter : public Prompter {
  public:
-  void message(QWidget* parent, const QString& text) override;
+  using Prompter::message;
+  void message(QWidget* parent, const QString& text, MessageKind kind) override;
   bool question(QWidget* parent, const QString& text) override;
+  SaveChoice save_question(QWidget* parent, const QString& text) override;
   std::optional<QString> open_file(QWidget* parent, const FileDialogSpec& spec) override;
   std::optional<QString> save_file(QWidget* parent, const FileDialogSpec& spec) override;
   std::optional<QFont> choose_font(QWidget* parent, const QFont& initial) override;

@@ -33,4 +33,8 @@ QAction* hidden_item(QWidget* owner, const char* name, const QString& caption,
 // A named menu of `owner`'s menu bar.
 QMenu* named_menu(QWidget* owner, const char* name, const QString& caption);
 
+// A window shown again after a refused OK comes back where it was hidden: some window
+// managers place a re-shown window a frame's width further each time.
+void keep_place_when_shown_again(QWidget& window);
+
 }  // namespace jrv::ui

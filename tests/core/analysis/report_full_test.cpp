@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/analysis/full_report.h"
 #include "core/analysis/quick_examinee_report.h"
 #include "core/analysis/quick_item_report.h"
@@ -135,6 +137,18 @@ TEST_F(FullReport, ItemSectionSplitHalfExtremesAndProphecy) {
   };
   EXPECT_TRUE(same_lines(expected, test::after(lines, "\f", expected.size())));
   EXPECT_TRUE(messages.empty());
+}
+
+// D = 44/45 - 45/46 prints as 0.000 and is padded like any other 0.000.
+TEST_F(FullReport, ATinyNegativeExtremePrintedAsZeroKeepsItsColumn) {
+  for (int j : {1, 2, 4}) ws.items[static_cast<std::size_t>(j)].discrimination = 1;
+  ws.items[2].discrimination = 44.0 / 45 - 45.0 / 46;
+  const Lines lines = run();
+  const auto it = std::find_if(lines.begin(), lines.end(), [](const std::string& l) {
+    return l.rfind("Minimum Disc. Index", 0) == 0;
+  });
+  ASSERT_NE(it, lines.end());
+  EXPECT_EQ(*it, "Minimum Disc. Index  =  0.000, Maximum Disc. Index  = 1.000");
 }
 
 TEST_F(FullReport, ProphecyWordingFollowsTheLengthFactor) {

@@ -86,6 +86,17 @@ TEST(OptionsReport, ItemBlocksMarkKeysAndBetterDiscriminatingOptions) {
   EXPECT_TRUE(same_lines(expected, out));
 }
 
+// 44/45 - 45/46 prints as 0.000; its option column stays 13 characters wide.
+TEST(OptionsReport, ATinyNegativeDifferencePrintedAsZeroKeepsItsColumn) {
+  Workspace ws = many_items({});
+  ws.num_items = 1;
+  set_counts(ws.items[1], {89, 2}, {44, 1}, {45, 1}, 91, 45, 46);
+  ws.items[1].discrimination = 0.5;
+  Lines out;
+  add_options_pages(out, ws);
+  EXPECT_EQ(out[15], "     Diff    -1 (0.000)    0 (0.000)");
+}
+
 TEST(OptionsReport, KeyNineStarsEveryColumnAndRightWrongHasTwoColumns) {
   Workspace ws = many_items({});
   ws.num_items = 1;

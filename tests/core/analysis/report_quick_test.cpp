@@ -145,6 +145,17 @@ TEST(QuickItemReport, ItemLinesMarksAndSummary) {
   EXPECT_TRUE(same_lines(expected, quick_item_lines(ws)));
 }
 
+// Values just below zero print as 0.00 and take the blanks of 0.00: the line stays 72 wide.
+TEST(QuickItemReport, TinyNegativesPrintedAsZeroKeepTheirColumns) {
+  Workspace ws = small_workspace();
+  ws.items[1].discrimination = 44.0 / 45 - 45.0 / 46;
+  ws.items[1].point_biserial = -0.003;
+  ws.items[1].adj_point_biserial = -0.0001;
+  const Lines lines = quick_item_lines(ws);
+  EXPECT_EQ(lines[3], "Item 01 (1 )       3   0.60  0.00    2 (1.00)    0 (0.00)   0.00    0.00");
+  EXPECT_EQ(lines[3].size(), 72u);
+}
+
 TEST(QuickItemReport, WithoutMarksStarsOrExclusionsTheirLinesAreLeftOut) {
   Workspace ws = small_workspace();
   ws.options.suggest_problem_items = false;

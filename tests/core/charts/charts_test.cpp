@@ -3,6 +3,7 @@
 #include <numeric>
 #include <vector>
 
+#include "core/charts/axis_ticks.h"
 #include "core/charts/bar_charts.h"
 #include "core/charts/histogram.h"
 
@@ -118,6 +119,35 @@ TEST(GradeBarChart, CategoriesInReverseScaleOrder) {
   EXPECT_EQ(grade_bar_chart(ws).bars, (std::vector<ChartBar>{{"A   ", 4}}));
   ws.grade_scale.grade_category_count = 0;
   EXPECT_TRUE(grade_bar_chart(ws).bars.empty());
+}
+
+// The count axis of a large test ticks at round numbers with room above the tallest bar.
+TEST(ChartAxes, CountTicksAtRoundSteps) {
+  EXPECT_EQ(count_axis(0), (CountAxis{1, 1, 1}));
+  EXPECT_EQ(count_axis(7), (CountAxis{8, 1, 8}));       // 7.7 -> 8 in steps of 1
+  EXPECT_EQ(count_axis(37), (CountAxis{45, 5, 9}));     // 40.7 -> 41 in steps of 5
+  EXPECT_EQ(count_axis(187), (CountAxis{250, 50, 5}));  // not 0, 20.6, 41.2, ...
+  EXPECT_EQ(count_axis(950), (CountAxis{1200, 200, 6}));
+  EXPECT_EQ(round_step(100, 10), 10);
+  EXPECT_EQ(round_step(101, 10), 20);
+}
+
+// Many score bars name the scores at a round step only; few bars and grade names keep all.
+TEST(ChartAxes, ManyScoreBarsShowRoundScoresOnly) {
+  std::vector<int> scores;
+  for (int s = 0; s <= 100; ++s) scores.push_back(s);
+  const ChartSeries bars = score_bar_chart(with_scores(scores));
+  const auto shown = shown_bar_labels(bars.bars, 20);
+  ASSERT_EQ(shown.size(), 101u);
+  std::vector<std::string> named;
+  for (const auto& l : shown)
+    if (!l.empty()) named.push_back(l);
+  EXPECT_EQ(named, (std::vector<std::string>{"0", "10", "20", "30", "40", "50", "60", "70", "80",
+                                             "90", "100"}));
+  const auto few = std::vector<ChartBar>(bars.bars.begin(), bars.bars.begin() + 20);
+  EXPECT_EQ(shown_bar_labels(few, 20)[7], "7");
+  std::vector<ChartBar> grades(30, ChartBar{"A", 1});
+  EXPECT_EQ(shown_bar_labels(grades, 20)[3], "A");
 }
 
 }  // namespace

@@ -29,6 +29,18 @@ TEST(CommaExports, RawKeepsDigitsAndMissingNinesWhileZeroOneScores) {
   EXPECT_EQ(ws.responses[2][1], 4);
 }
 
+// Labels such as "Lee, Ann" are one field each, so every row has as many fields as the header.
+TEST(CommaExports, LabelsWithCommasOrQuotesAreQuotedFields) {
+  testing::FixtureSpec s;
+  s.label_length = 6;
+  s.key = "12";
+  s.lines = {"Lee, A12", "Bo \"B\"21", "Cy    12"};
+  auto [ws, doc] = testing::scored_workspace(s);
+  EXPECT_EQ(comma_raw_lines(ws), (Lines{"Examinee,Item01,Item02", "Answer Key          ,1,2",
+                                        "\"Lee, A\",1,2", "\"Bo \"\"B\"\"\",2,1", "Cy    ,1,2"}));
+  EXPECT_EQ(comma_01_lines(ws)[2], "\"Lee, A\",1,1");
+}
+
 TEST(CommaExports, ProposedNames) {
   EXPECT_EQ(comma_01_proposed_name("Exam1"), "Exam1_01_data");
   EXPECT_EQ(comma_raw_proposed_name("Exam1"), "Exam1_raw_data");

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/input/editor_check.h"
+
 namespace jrv {
 namespace {
 
@@ -55,6 +57,28 @@ TEST(Conversion, RightWrongAndBackRestoresTheTypedLinesExactly) {
   EXPECT_EQ(t.ws.option_values[1], 4);
   EXPECT_EQ(t.ws.responses[2][1], 2);
   EXPECT_EQ(t.ws.responses[2][2], 9);
+}
+
+// Scored 1/0 the alternatives are applied already; the converted test carries none, so its
+// check does not test "4" against two options, and converting back brings them again.
+TEST(Conversion, RightWrongCarriesNoAlternativesAndBackRestoresThem) {
+  auto t = four_items({"Ann bd4.", "Bob 2 31"});
+  t.doc.alternatives.rows = {{"3", "4", "3", "4"}};
+  t.doc.alternatives.column_count = 6;
+  const auto grid = t.doc.alternatives;
+  ASSERT_TRUE(convert_to_right_wrong(t.doc, t.ws).ok());
+  EXPECT_EQ(t.doc.editor.include, "YYYY");
+  EXPECT_TRUE(t.doc.alternatives.rows.empty());
+  EXPECT_EQ(t.ws.alt_item_count, 0);
+  const CheckResult again = ReadEditorData(t.doc, t.ws);
+  EXPECT_TRUE(again.messages.empty()) << again.messages.front();
+  EXPECT_EQ(t.doc.editor.data_lines, (std::vector<std::string>{"Ann 1111", "Bob 1011"}));
+
+  ASSERT_TRUE(convert_back_from_right_wrong(t.doc, t.ws).ok());
+  EXPECT_EQ(t.doc.editor.include, "YYAY");
+  EXPECT_EQ(t.doc.alternatives, grid);
+  EXPECT_EQ(t.ws.alt_answer_text[3][2], "4");
+  EXPECT_EQ(t.ws.include_flags[3], 2);
 }
 
 TEST(Conversion, RightWrongKeepsLinesEditedAfterTheFirstCheck) {

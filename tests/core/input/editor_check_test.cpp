@@ -191,6 +191,30 @@ TEST(ReadEditorData, IncludeCodesAndSpecialKeys) {
   EXPECT_EQ(ws.answer_key, "0294");
 }
 
+// A key that is no answer keeps the meaning of "9" but no longer silently: one message names
+// every such item, once per key text, and the check goes on.
+TEST(ReadEditorData, KeyCharactersThatAreNoAnswersAreNamedOnce) {
+  EditorDocument doc = small_test();
+  doc.editor.answer_key = "AxC.";
+  Workspace ws;
+  CheckResult r = ReadEditorData(doc, ws);
+  EXPECT_FALSE(r.failed);
+  EXPECT_EQ(r.messages, std::vector<std::string>{
+                            "Item 2: key \"x\" is not an answer; every examinee gets this item "
+                            "right\r\nItem 4: key \".\" is not an answer; every examinee gets "
+                            "this item right"});
+  EXPECT_EQ(ws.key_values[2], 9);
+  EXPECT_EQ(ws.key_values[4], 9);
+  EXPECT_TRUE(ReadEditorData(doc, ws).messages.empty());  // the same key again
+
+  doc.editor.answer_key = "ABx9";  // "9" itself is no mistake
+  r = ReadEditorData(doc, ws);
+  EXPECT_EQ(r.messages, std::vector<std::string>{"Item 3: key \"x\" is not an answer; every "
+                                                 "examinee gets this item right"});
+  doc.editor.answer_key = "ABC9";
+  EXPECT_TRUE(ReadEditorData(doc, ws).messages.empty());
+}
+
 TEST(ReadEditorData, IncludeLineShorterThanTheTestIncludesTheRest) {
   EditorDocument doc = small_test();
   doc.editor.include = "N";

@@ -7,7 +7,9 @@
 #include <unistd.h>
 
 #include "core/input/document_dump.h"
+#include "core/input/editor_actions.h"
 #include "core/input/editor_check.h"
+#include "core/input/include_line.h"
 #include "core/input/input_file_reader.h"
 #include "core/input/input_file_writer.h"
 #include "core/input/test_documents.h"
@@ -187,7 +189,8 @@ TEST(InputFile, GradeSections) {
   // More categories than the window holds cannot be read.
   const OpenResult r = read_input_lines(plain_file({"# Grades      = 14"}), doc, ws);
   EXPECT_FALSE(r.read);
-  EXPECT_EQ(r.messages.back(), "'14' is not a valid number of grade categories (0 to 13)");
+  EXPECT_EQ(r.messages.back(),
+            "'14' is not a valid number of grade categories (0 to 13) (line 18, \"# Grades\")");
 }
 
 // The label columns and column 17 count characters, so letters of any alphabet in the
@@ -246,6 +249,24 @@ TEST(InputFile, FileEndingAfterItsGradesForgetsTheLastTestsAlternativesAndTable)
   EXPECT_EQ(doc.spec_table, SpecTableFields{});
 }
 
+// A file saved after "Close && Analyze" was pressed twice holds an "A" without alternatives;
+// read back, it was not typed, so the check analyses it as the desktop program did.
+TEST(InputFile, AnAItemReadFromAFileIsNoTypingChange) {
+  Lines lines = plain_file(
+      {"# Grades      = 0", "#Alternatives = 0", "#Content Areas= 0", "#Cognitives   = 0"});
+  lines[10] = "Item Analyzed = YAY";
+  EditorDocument doc;
+  Workspace ws;
+  ASSERT_TRUE(read_input_lines(lines, doc, ws).read);
+  const EditorExit exit = leave_editor(doc, ws, EditorExitButton::close_and_analyze, "");
+  EXPECT_TRUE(exit.accepted);
+  EXPECT_TRUE(exit.check.messages.empty()) << exit.check.messages.front();
+  // Typing the "A" again still asks for its alternatives.
+  set_include_text(doc, "YYY");
+  set_include_text(doc, "YAY");
+  EXPECT_FALSE(leave_editor(doc, ws, EditorExitButton::close_and_analyze, "").accepted);
+}
+
 TEST(InputFile, TableOfSpecificationsItemLines) {
   EditorDocument doc;
   doc.editor.cases = "1";
@@ -284,7 +305,8 @@ TEST(InputFile, ConversionErrorStopsReadingAndKeepsWhatWasRead) {
   Workspace ws;
   const OpenResult r = read_input_lines(lines, doc, ws);
   EXPECT_FALSE(r.read);
-  EXPECT_EQ(r.messages, std::vector<std::string>{"'lots' is not a valid floating point value"});
+  EXPECT_EQ(r.messages, std::vector<std::string>{
+                            "'lots' is not a valid floating point value (line 15, \"MC Points\")"});
   EXPECT_EQ(doc.editor.include, "YYY");
   EXPECT_EQ(ws.pc_points, 5);
   EXPECT_TRUE(doc.editor.data_lines.empty());
@@ -306,7 +328,7 @@ TEST(InputFile, MessagesOfTheWindowsComeInOrderBeforeAnError) {
                 "the end of the data will be treated as extra credit.",
                 "Please be sure that the correct number of Partial Credit points is at the end of "
                 "the OPTIONS line (after the last item number) -- you set a total of 00 points.",
-                "'x' is not a valid integer value"}));
+                "'x' is not a valid integer value (line 19, \"#Alternatives\")"}));
   EXPECT_TRUE(ws.pc_enabled);
   EXPECT_EQ(doc.editor.data_lines.size(), 2u);
 }
@@ -318,13 +340,37 @@ TEST(InputFile, ShortFileReadsEmptyLinesPastItsEnd) {
   Workspace ws;
   const OpenResult r = read_input_lines(lines, doc, ws);
   EXPECT_EQ(doc.editor.data_lines, std::vector<std::string>{"a1ABC"});
-  EXPECT_EQ(r.messages, std::vector<std::string>{"'' is not a valid integer value"});
+  EXPECT_EQ(r.messages, std::vector<std::string>{
+                            "'' is not a valid integer value (line 17, past the end of the file)"});
 
   // A huge examinee count ends at the end of the file instead of counting on.
   lines = plain_file({});
   lines[3] = "# Examinees   = 2000000000";
   EXPECT_FALSE(read_input_lines(lines, doc, ws).read);
   EXPECT_EQ(doc.editor.data_lines.size(), 2u);
+}
+
+// Empty lines after the last section are no further section; a "# Examinees" above the data
+// lines reads the grade line as data, and the message says so.
+TEST(InputFile, TrailingEmptyLinesAndTooManyExaminees) {
+  EditorDocument doc;
+  Workspace ws;
+  const Lines complete = plain_file(
+      {"# Grades      = 0", "#Alternatives = 0", "#Content Areas= 0", "#Cognitives   = 0"});
+  Lines lines = complete;
+  lines.insert(lines.end(), {"", "", ""});
+  OpenResult r = read_input_lines(lines, doc, ws);
+  EXPECT_TRUE(r.read);
+  EXPECT_TRUE(r.messages.empty()) << r.messages.front();
+
+  lines = complete;
+  lines[3] = "# Examinees   = 3";
+  r = read_input_lines(lines, doc, ws);
+  EXPECT_FALSE(r.read);
+  EXPECT_EQ(r.messages,
+            std::vector<std::string>{
+                "'' is not a valid integer value (line 22, past the end of the file) -- "
+                "the file has fewer data lines than # Examinees"});
 }
 
 TEST(InputFile, MissingFileIsAFileError) {

@@ -141,7 +141,8 @@ TEST(LegacyReader, WrongLayoutStopsAtTheFirstCountThatIsNoNumber) {
   bad[16] = "B cut-off     = eighty";
   const OpenResult r3 = read_legacy_lines(3, bad, doc, ws);
   EXPECT_FALSE(r3.read);
-  EXPECT_EQ(r3.messages.back(), "'eighty' is not a valid floating point value");
+  EXPECT_EQ(r3.messages.back(),
+            "'eighty' is not a valid floating point value (line 17, \"B cut-off\")");
   EXPECT_EQ(doc.editor.title, "Old Biology Quiz");  // what was read before stays
 
   EXPECT_FALSE(read_legacy_lines(6, {}, doc, ws).read);

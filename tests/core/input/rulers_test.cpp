@@ -31,8 +31,12 @@ TEST(Rulers, LabelPartCaptionsByWidth) {
 
 TEST(Rulers, HundredItemsAndUnknownCounts) {
   const Rulers hundred = build_rulers("0", "100");
-  EXPECT_EQ(hundred.plain.scale1.size(), 101u);
-  EXPECT_EQ(hundred.plain.scale1.substr(89), "9    9    10");
+  // The count 100 shows as "10" and an appended "0"; without a count there is no "0".
+  EXPECT_EQ(hundred.plain.scale1.size(), 102u);
+  EXPECT_EQ(hundred.plain.scale1.substr(89), "9    9    100");
+  EXPECT_EQ(hundred.plain.key_scale1.substr(89), "9    9    100");
+  EXPECT_EQ(build_rulers("0", "99").plain.scale1.substr(89), "9    9   9");
+  EXPECT_EQ(build_rulers("0", "").plain.scale1.substr(89), "9    9    10");
   EXPECT_EQ(hundred.plain.scale2.substr(90), "....5....0");
 
   // Every row stops at 105 columns.

@@ -54,6 +54,9 @@ TEST(DataExports, RightWrongFileScoresAlternativesAndKeepsExcludedColumns) {
   EXPECT_EQ(path, dir / "Exam1_01_data.txt");
   EXPECT_EQ(read_lines(path), lines);
   EXPECT_EQ(ws.cases[1].case_number, 1);
+
+  ws.cases[1].label = "Le,A";
+  EXPECT_EQ(right_wrong_data_lines(ws)[1], "\"Le,A\",1,1,1,1,1,1,1,1,1,1,1,1");
 }
 
 TEST(DataExports, AltFilesNeedTheOkFlagAndWriteTheExceptions) {

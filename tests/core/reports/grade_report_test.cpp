@@ -180,6 +180,25 @@ TEST(GradeReport, SixEntriesEndTheLineAndOpenAContinuation) {
   EXPECT_EQ(*(ann + 2), "Bob  10=100.0%");
 }
 
+// The "#" of p<.30 marks included items only: an excluded item's difficulty is no result of
+// this run (here both items are answered right by one examinee of four).
+TEST(GradeReport, ExcludedItemsNeverCarryTheDifficultyMark) {
+  FixtureSpec s;
+  s.key = "11";
+  s.include = "YN";
+  s.label_length = 3;
+  s.lines = {"Ann22", "Bob22", "Cy 22", "Dee11"};
+  auto [ws, doc] = scored_workspace(s);
+  const Lines file = grade_report_file_lines(ws, doc);
+  auto count_starting = [&](const std::string& head) {
+    return std::count_if(file.begin(), file.end(),
+                         [&](const std::string& l) { return l.rfind(head, 0) == 0; });
+  };
+  EXPECT_EQ(count_starting("   1#"), 4);  // one item table per examinee
+  EXPECT_EQ(count_starting("   2#"), 0);
+  EXPECT_EQ(count_starting("   2 "), 4);
+}
+
 TEST(GradeReport, LimitsOfSaveAndView) {
   Workspace ws;
   ws.num_cases = 500;

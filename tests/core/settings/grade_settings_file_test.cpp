@@ -96,15 +96,25 @@ TEST_F(GradeSettingsFileTest, OtherCountsWithoutUserChooseNoGrading) {
 }
 
 TEST_F(GradeSettingsFileTest, NonNumericCountOrPercentageStopsWithConversionError) {
-  EXPECT_THROW(read_grade_settings_into_window({"USER=NO", "five"}, window, scale, options),
-               ConversionError);
+  try {
+    read_grade_settings_into_window({"USER=NO", "five"}, window, scale, options);
+    ADD_FAILURE() << "no ConversionError";
+  } catch (const ConversionError& e) {
+    EXPECT_STREQ(e.what(), "'five' is not a valid integer value (line 2)");
+  }
   // A file that ends early reads as empty lines; an empty count is not a number.
   EXPECT_THROW(read_grade_settings_into_scale({"USER=NO"}, window, scale, options, true),
                ConversionError);
 
   const Lines bad = {"USER=NO", "5",  "A   =", "90", "B   =", "eighty",
                      "C   =",   "70", "D   =", "60", "F   "};
-  EXPECT_THROW(read_grade_settings_into_scale(bad, window, scale, options, true), ConversionError);
+  // The message names the line of the file.
+  try {
+    read_grade_settings_into_scale(bad, window, scale, options, true);
+    ADD_FAILURE() << "no ConversionError";
+  } catch (const ConversionError& e) {
+    EXPECT_STREQ(e.what(), "'eighty' is not a valid floating point value (line 6)");
+  }
   // What was read before the fault stays; the scale is not marked set.
   EXPECT_EQ(scale.grade_minimums[1], 90);
   EXPECT_EQ(scale.grade_labels[2], "B   ");

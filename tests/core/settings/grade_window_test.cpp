@@ -155,6 +155,22 @@ TEST_F(GradeWindowTest, CountChangeRefusesNonNumbersAndCountsAboveThirteen) {
   EXPECT_EQ(window.visible_labels, 4);
 }
 
+// A count that is refused ("x", or 14) leaves the rows and the names typed into them.
+TEST_F(GradeWindowTest, RefusedCountKeepsWhatWasTyped) {
+  choose(GradeScheme::user);
+  window.num_cats = "3";
+  ASSERT_TRUE(change_grade_category_count(window, scale).ok());
+  window.labels[1] = "Top", window.labels[2] = "Mid", window.percents[1] = "80";
+  const GradeWindowFields typed = window;
+  for (const char* bad : {"x", "14"}) {
+    window.num_cats = bad;
+    EXPECT_TRUE(change_grade_category_count(window, scale).failed) << bad;
+    window.num_cats = "3";
+    EXPECT_EQ(window, typed) << bad;
+    EXPECT_EQ(scale.grade_category_count, 3) << bad;
+  }
+}
+
 TEST_F(GradeWindowTest, ProgramDefaultsPerScheme) {
   choose(GradeScheme::two);
   window.percents[1] = "55";

@@ -77,6 +77,7 @@ TEST(SpearmanBrown, NonNumericTextGoesOnWithThePreviousValue) {
   EXPECT_EQ(desired, 0.9);
   f.sbrel = "abc";
   const CheckResult r = calculate_spearman_brown(0.6, 40, f, desired);
+  EXPECT_FALSE(r.failed);  // a command goes on to print the result too
   ASSERT_EQ(r.messages.size(), 1u);
   EXPECT_EQ(r.messages[0], kNotNumeric);
   EXPECT_EQ(r.focus, "txt_sbrel");
@@ -98,15 +99,13 @@ TEST(SpearmanBrown, KrTwentyWithoutAUsefulFactorIsNotCalculated) {
   EXPECT_FALSE(spearman_brown_prophecy(1e-300, 100, 0.9));
 }
 
-TEST(SpearmanBrown, ThreeSignificantDigits) {
-  EXPECT_EQ(three_significant(2.6666, 2), "2.67");
-  EXPECT_EQ(three_significant(12.345, 2), "12.30");
-  EXPECT_EQ(three_significant(9.996, 2), "10.00");
-  EXPECT_EQ(three_significant(0.8555, 3), "0.856");
-  EXPECT_EQ(three_significant(0.98765, 3), "0.988");
-  EXPECT_EQ(three_significant(0.0123, 2), "0.01");
-  EXPECT_EQ(three_significant(3996, 2), "4000.00");
-  EXPECT_EQ(three_significant(0, 3), "0.000");
+// The calculator and the full results show one number: L and the desired value are rounded
+// once (0.354699 is 0.35, not 0.355 and then 0.36; 0.01049 is 0.010, not 0.0105 then 0.011).
+TEST(SpearmanBrown, RoundsOnceLikeTheReport) {
+  const auto out = spearman_brown_for_text(0.918548, 40, "0.8");
+  EXPECT_EQ(out.fields.multiplier, "0.35");
+  EXPECT_EQ(spearman_brown_for_text(0.6, 40, "0.01049").fields.sbrel, "0.010");
+  EXPECT_EQ(spearman_brown_for_text(0.6, 40, "0.5").fields.multiplier, "0.67");
 }
 
 }  // namespace

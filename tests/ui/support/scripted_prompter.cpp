@@ -21,8 +21,9 @@ std::optional<T> next(std::deque<std::optional<T>>& queue) {
 
 }  // namespace
 
-void ScriptedPrompter::message(QWidget*, const QString& text) {
+void ScriptedPrompter::message(QWidget*, const QString& text, MessageKind kind) {
   messages << text;
+  message_kinds.push_back(kind);
   if (on_message) on_message(text);
 }
 
@@ -31,6 +32,14 @@ bool ScriptedPrompter::question(QWidget*, const QString& text) {
   if (question_answers.empty()) return true;
   const bool answer = question_answers.front();
   question_answers.pop_front();
+  return answer;
+}
+
+SaveChoice ScriptedPrompter::save_question(QWidget*, const QString& text) {
+  save_questions << text;
+  if (save_answers_to_question.empty()) return SaveChoice::discard;
+  const SaveChoice answer = save_answers_to_question.front();
+  save_answers_to_question.pop_front();
   return answer;
 }
 
@@ -86,6 +95,7 @@ int ScriptedPrompter::show_modal(QDialog& dialog) {
 QStringList ScriptedPrompter::take_messages() {
   QStringList out = messages;
   messages.clear();
+  message_kinds.clear();
   return out;
 }
 

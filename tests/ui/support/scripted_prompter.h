@@ -33,6 +33,8 @@ class ScriptedPrompter : public Prompter {
   // What was asked.
   QStringList messages;
   QStringList questions;
+  QStringList save_questions;
+  std::vector<MessageKind> message_kinds;  // one per message (take_messages clears both)
   std::vector<FileDialogSpec> open_requests;
   std::vector<FileDialogSpec> save_requests;
   std::vector<QFont> font_requests;
@@ -44,14 +46,18 @@ class ScriptedPrompter : public Prompter {
   std::deque<std::optional<QString>> open_answers;
   std::deque<std::optional<QString>> save_answers;
   std::deque<bool> question_answers;
+  // Empty: the changed test is discarded, as a test that does not expect the question needs.
+  std::deque<SaveChoice> save_answers_to_question;
   std::deque<std::optional<QFont>> font_answers;
   std::deque<std::optional<QString>> print_answers;  // a PDF path prints, nothing cancels
   std::deque<ScriptedModal> modal_actions;
   // Called with each message as it is shown (to look at the windows at that moment).
   std::function<void(const QString&)> on_message;
 
-  void message(QWidget* parent, const QString& text) override;
+  using Prompter::message;
+  void message(QWidget* parent, const QString& text, MessageKind kind) override;
   bool question(QWidget* parent, const QString& text) override;
+  SaveChoice save_question(QWidget* parent, const QString& text) override;
   std::optional<QString> open_file(QWidget* parent, const FileDialogSpec& spec) override;
   std::optional<QString> save_file(QWidget* parent, const FileDialogSpec& spec) override;
   std::optional<QFont> choose_font(QWidget* parent, const QFont& initial) override;

@@ -5,9 +5,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextCursor>
@@ -33,11 +36,26 @@ namespace {
 
 QString out_dir;
 int failures = 0;
+QStringList captions;
+
+// The caption the window system shows for `window` (xprop under X; the window's own title
+// where xprop cannot tell).
+QString shown_caption(QWidget& window) {
+  QProcess xprop;
+  xprop.start("xprop", {"-id", QString::number(window.winId()), "_NET_WM_NAME"});
+  if (xprop.waitForFinished(2000) && xprop.exitCode() == 0) {
+    const QString out = QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
+    const qsizetype quote = out.indexOf('"');
+    if (quote >= 0) return out.mid(quote + 1).chopped(1);
+  }
+  return window.windowTitle();
+}
 
 void shoot(QWidget& window, const QString& name) {
   window.show();
   window.raise();
   QApplication::processEvents();
+  captions << name + ": " + shown_caption(window);
   const QString path = QDir(out_dir).filePath(name + ".png");
   if (!window.grab().save(path)) {
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -51,6 +69,7 @@ void shoot(QWidget& window, const QString& name) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  name_the_application();
   if (argc < 2) {
     std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
     return 2;
@@ -92,6 +111,13 @@ int main(int argc, char** argv) {
   results.btn_grades->click();
   shoot(*s.windows.graph, "07_chart_grade_bars");
   s.windows.graph->close();
+  // Format > Font: the dialog as it opens with the font the viewer offers.
+  results.Font1->trigger();
+  if (!prompter.font_requests.empty()) {
+    QFontDialog font_dialog(prompter.font_requests.back());
+    shoot(font_dialog, "04c_results_font_dialog");
+    font_dialog.hide();
+  }
   results.close();
 
   TQuickViewForm& quick = *s.windows.quick_view;
@@ -159,12 +185,30 @@ int main(int argc, char** argv) {
   prompter.modal_actions.push_back([](QDialog& d) {
     auto& g = static_cast<TGenForm&>(d);
     g.edit_num_cases->setText("1500");
+    g.edit_num_items->setText("100");
     g.btn_generate->click();
     g.lbl_largen->show();
     shoot(g, "27_data_generation");
     g.hide();
   });
   editor.GenerateData1->trigger();
+
+  // A large test: its score chart's ticks and labels.
+  prompter.modal_actions.push_back(
+      {"TEditForm", [](QDialog& d) { static_cast<TEditForm&>(d).btn_done->click(); }});
+  map.rdo_edit_data->setChecked(true);
+  map.btn_gotodata->click();
+  map.btn_view_examinee->click();
+  results.btn_bar->click();
+  shoot(*s.windows.graph, "28_chart_score_bars_large_test");
+  results.btn_hist->click();
+  shoot(*s.windows.graph, "29_chart_histogram_large_test");
+  s.windows.graph->close();
+  results.close();
+
+  QFile list(QDir(out_dir).filePath("captions.txt"));
+  if (list.open(QIODevice::WriteOnly | QIODevice::Text))
+    list.write((captions.join('\n') + '\n').toUtf8());
   for (const auto& m : prompter.messages) std::fprintf(stderr, "message: %s\n", qPrintable(m));
   return failures == 0 ? 0 : 1;
 }
