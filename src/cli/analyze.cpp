@@ -6,6 +6,8 @@
 #include "cli/commands.h"
 #include "cli/load.h"
 #include "core/analysis/analysis_run.h"
+#include "core/diagnostics/item_diagnostics.h"
+#include "core/export/results_json.h"
 #include "core/input/input_file_writer.h"
 #include "core/reports/data_exports.h"
 #include "core/reports/grade_reports.h"
@@ -20,7 +22,7 @@ namespace jrv::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: jrv-cli analyze INPUT.jrv [-o RESULTS.txt] [--save LIST] [options]\n"
+    "usage: jrv-cli analyze INPUT.jrv [-o RESULTS.txt] [--save LIST] [--json OUT.json] [options]\n"
     "  --save LIST            comma list of exm,itm,opt,rpt,jrv,item-stats,01-data,alt\n"
     "                         (default exm,itm,opt,jrv)\n"
     "  --sort-examinees none|label|score\n"
@@ -28,7 +30,8 @@ constexpr const char* kUsage =
     "  --bands raw|percent|letters\n"
     "  --groups TOP,BOTTOM    --criteria PLO,PHI,D,R,A\n"
     "  --no-problems --absolute-grades --hide-labels --no-grades-on-reports\n"
-    "  --grades FILE          --max-options 5|8\n";
+    "  --grades FILE          --max-options 5|8\n"
+    "  --json OUT.json        every statistic of the run with the item diagnostics\n";
 
 int usage_error(const std::string& error) {
   std::cerr << "jrv-cli analyze: " << error << "\n" << kUsage;
@@ -144,6 +147,8 @@ int analyze(const Args& args) {
 
   run_analysis(ws, doc);
   print_messages(std::cerr, ws.reports.messages);
+  // Only a run that asks for them pays for the diagnostics.
+  if (!a.json.empty()) write_bytes(a.json, results_json(ws, diagnose(ws)));
   if (a.output.empty()) {
     print_quick_reports(ws);
     return 0;

@@ -18,6 +18,7 @@ struct SaveList {
 struct AnalyzeArgs {
   std::string input;
   std::string output;  // -o; empty: print the quick reports
+  std::string json;    // --json; empty: no machine-readable results
   bool save_given = false;
   SaveList save;
   std::optional<ExamineeSort> examinee_sort;

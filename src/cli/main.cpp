@@ -15,7 +15,8 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"analyze", jrv::cli::analyze, "analyze INPUT.jrv [-o RESULTS.txt] [--save LIST] [options]"},
+    {"analyze", jrv::cli::analyze,
+     "analyze INPUT.jrv [-o RESULTS.txt] [--save LIST] [--json OUT.json] [options]"},
     {"generate", jrv::cli::generate,
      "generate [--cases N] [--items n] [--seed S] [--options 2|3|4|5|mix] [--difficulty LEVEL] "
      "[--letters] -o OUT.jrv"},
