@@ -22,7 +22,7 @@ namespace jrv::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: jrv-cli analyze INPUT.jrv [-o RESULTS.txt] [--save LIST] [--json OUT.json] [options]\n"
+    "usage: jrv-cli analyze INPUT.jrv [-o RESULTS.txt] [--save LIST] [options]\n"
     "  --save LIST            comma list of exm,itm,opt,rpt,jrv,item-stats,01-data,alt\n"
     "                         (default exm,itm,opt,jrv)\n"
     "  --sort-examinees none|label|score\n"
@@ -126,6 +126,17 @@ int save_outputs(const AnalyzeArgs& a, EditorDocument& doc, Workspace& ws) {
 
 }  // namespace
 
+int load_and_analyse(const AnalyzeArgs& a, EditorDocument& doc, Workspace& ws) {
+  if (a.max_options) ws.max_options = *a.max_options;
+  const LoadResult load = load_test(a.input, doc, ws);
+  print_messages(std::cerr, load.messages);
+  if (!load.loaded) return 1;
+  if (const int status = apply_options(a, doc, ws); status != 0) return status;
+  run_analysis(ws, doc);
+  print_messages(std::cerr, ws.reports.messages);
+  return 0;
+}
+
 int analyze(const Args& args) {
   for (const auto& a : args)
     if (a == "-h" || a == "--help") {
@@ -139,14 +150,7 @@ int analyze(const Args& args) {
 
   EditorDocument doc;
   Workspace ws;
-  if (a.max_options) ws.max_options = *a.max_options;
-  const LoadResult load = load_test(a.input, doc, ws);
-  print_messages(std::cerr, load.messages);
-  if (!load.loaded) return 1;
-  if (const int status = apply_options(a, doc, ws); status != 0) return status;
-
-  run_analysis(ws, doc);
-  print_messages(std::cerr, ws.reports.messages);
+  if (const int status = load_and_analyse(a, doc, ws); status != 0) return status;
   // Only a run that asks for them pays for the diagnostics.
   if (!a.json.empty()) write_bytes(a.json, results_json(ws, diagnose(ws)));
   if (a.output.empty()) {

@@ -15,8 +15,7 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"analyze", jrv::cli::analyze,
-     "analyze INPUT.jrv [-o RESULTS.txt] [--save LIST] [--json OUT.json] [options]"},
+    {"analyze", jrv::cli::analyze, "analyze INPUT.jrv [-o RESULTS.txt] [--save LIST] [options]"},
     {"generate", jrv::cli::generate,
      "generate [--cases N] [--items n] [--seed S] [--options 2|3|4|5|mix] [--difficulty LEVEL] "
      "[--letters] -o OUT.jrv"},
@@ -26,6 +25,8 @@ constexpr Command kCommands[] = {
     {"export", jrv::cli::export_data, "export --format 01|raw|data IN.jrv -o OUT.txt"},
     {"grade-reports", jrv::cli::grade_reports, "grade-reports IN.jrv -o OUT.rpt"},
     {"spearman-brown", jrv::cli::spearman_brown, "spearman-brown IN.jrv [--desired R]"},
+    {"report", jrv::cli::report,
+     "report INPUT.jrv -o REPORT.html|REPORT.pdf [--paper a4|letter] [analyze options]"},
 };
 
 int usage() {
