@@ -6,6 +6,8 @@
 #include "cli/commands.h"
 #include "cli/load.h"
 #include "core/analysis/analysis_run.h"
+#include "core/diagnostics/item_diagnostics.h"
+#include "core/export/results_json.h"
 #include "core/input/input_file_writer.h"
 #include "core/reports/data_exports.h"
 #include "core/reports/grade_reports.h"
@@ -28,7 +30,8 @@ constexpr const char* kUsage =
     "  --bands raw|percent|letters\n"
     "  --groups TOP,BOTTOM    --criteria PLO,PHI,D,R,A\n"
     "  --no-problems --absolute-grades --hide-labels --no-grades-on-reports\n"
-    "  --grades FILE          --max-options 5|8\n";
+    "  --grades FILE          --max-options 5|8\n"
+    "  --json OUT.json        every statistic of the run with the item diagnostics\n";
 
 int usage_error(const std::string& error) {
   std::cerr << "jrv-cli analyze: " << error << "\n" << kUsage;
@@ -123,6 +126,17 @@ int save_outputs(const AnalyzeArgs& a, EditorDocument& doc, Workspace& ws) {
 
 }  // namespace
 
+int load_and_analyse(const AnalyzeArgs& a, EditorDocument& doc, Workspace& ws) {
+  if (a.max_options) ws.max_options = *a.max_options;
+  const LoadResult load = load_test(a.input, doc, ws);
+  print_messages(std::cerr, load.messages);
+  if (!load.loaded) return 1;
+  if (const int status = apply_options(a, doc, ws); status != 0) return status;
+  run_analysis(ws, doc);
+  print_messages(std::cerr, ws.reports.messages);
+  return 0;
+}
+
 int analyze(const Args& args) {
   for (const auto& a : args)
     if (a == "-h" || a == "--help") {
@@ -136,14 +150,9 @@ int analyze(const Args& args) {
 
   EditorDocument doc;
   Workspace ws;
-  if (a.max_options) ws.max_options = *a.max_options;
-  const LoadResult load = load_test(a.input, doc, ws);
-  print_messages(std::cerr, load.messages);
-  if (!load.loaded) return 1;
-  if (const int status = apply_options(a, doc, ws); status != 0) return status;
-
-  run_analysis(ws, doc);
-  print_messages(std::cerr, ws.reports.messages);
+  if (const int status = load_and_analyse(a, doc, ws); status != 0) return status;
+  // Only a run that asks for them pays for the diagnostics.
+  if (!a.json.empty()) write_bytes(a.json, results_json(ws, diagnose(ws)));
   if (a.output.empty()) {
     print_quick_reports(ws);
     return 0;

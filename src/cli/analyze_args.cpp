@@ -79,6 +79,8 @@ std::optional<AnalyzeArgs> parse_analyze_args(const Args& args, std::string& err
       bool ok = true;
       if (flag == "-o")
         a.output = v;
+      else if (flag == "--json")
+        a.json = v;
       else if (flag == "--save") {
         const auto list = parse_save_list(v, error);
         if (!list) return std::nullopt;

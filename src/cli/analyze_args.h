@@ -5,7 +5,9 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "core/input/editor_document.h"
 #include "core/workspace/analysis_options.h"
+#include "core/workspace/workspace.h"
 
 namespace jrv::cli {
 
@@ -18,6 +20,7 @@ struct SaveList {
 struct AnalyzeArgs {
   std::string input;
   std::string output;  // -o; empty: print the quick reports
+  std::string json;    // --json; empty: no machine-readable results
   bool save_given = false;
   SaveList save;
   std::optional<ExamineeSort> examinee_sort;
@@ -35,5 +38,9 @@ struct AnalyzeArgs {
 
 // Parses `args`; on a usage error returns nothing and sets `error`.
 std::optional<AnalyzeArgs> parse_analyze_args(const Args& args, std::string& error);
+
+// Loads the input, applies the options as the windows would and runs the analysis.
+// Returns 0, or the exit status of a refusal (its messages on stderr).
+int load_and_analyse(const AnalyzeArgs& args, EditorDocument& doc, Workspace& ws);
 
 }  // namespace jrv::cli

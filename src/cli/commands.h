@@ -23,6 +23,7 @@ int export_data(const Args& args);
 int grade_reports(const Args& args);
 int spearman_brown(const Args& args);
 int regrade(const Args& args);
+int report(const Args& args);
 
 // "Save JRV File" of a document filled by a command; a refusal's messages go to stderr.
 // Returns the exit status.

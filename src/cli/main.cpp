@@ -28,6 +28,8 @@ constexpr Command kCommands[] = {
     {"regrade", jrv::cli::regrade,
      "regrade INPUT.jrv [--rekey I=C]... [--accept I=C]... [--credit I]... [--drop I]... "
      "[-o NEW.jrv] [--changes CHANGES.csv]"},
+    {"report", jrv::cli::report,
+     "report INPUT.jrv -o REPORT.html|REPORT.pdf [--paper a4|letter] [analyze options]"},
 };
 
 void print_usage(std::ostream& out) {

@@ -5,6 +5,7 @@
 #include "ui/app/about_form_unit.h"
 #include "ui/app/ack_form_unit.h"
 #include "ui/app/code_form_unit.h"
+#include "ui/app/map_main_diagnostics.h"
 #include "ui/app/map_main_unit.h"
 #include "ui/app/user_form_unit.h"
 #include "ui/charts/graph_unit.h"
@@ -56,6 +57,7 @@ Program::Program(Prompter& prompter) : session_(prompter) {
   w.quick_view = new TQuickViewForm(session_, owner);
   w.import = new TImportForm(session_, owner);
   w.prob = new TProbForm(session_, owner);
+  new DiagnosticsCommands(session_, *main_);
 }
 
 Program::~Program() = default;
