@@ -28,7 +28,8 @@ zip* open_archive(std::string_view bytes) {
     zip_source_free(source);
     const int code = zip_error_code_zip(&error);
     zip_error_fini(&error);
-    if (code == ZIP_ER_NOZIP)
+    // A zip's directory sits at its end: a file that starts like one but has none was cut.
+    if (code == ZIP_ER_NOZIP && !bytes.starts_with("PK\x03\x04"))
       throw SheetError("not a spreadsheet: the file is not an XLSX or ODS workbook");
     throw SheetError("the workbook is damaged or truncated (its zip container cannot be read)");
   }
