@@ -164,6 +164,8 @@ class Mapper {
       header = *c_.header;
     } else if (key_row_ && first > *key_row_) {
       header = false;  // the key row comes first: nothing above it heads the sheet
+    } else if (key_row_ && *key_row_ == first + 1) {
+      header = true;  // the row just above the key names the columns, even "A" to "D"
     } else {
       header = true;
       for (const CellRef& ref : t_.row(first))
