@@ -100,6 +100,17 @@ cp "$sheets/scanner.csv" "$tmp/locked.csv"
 check "locked imports" 0 "$(status "$cli" import --from csv "$tmp/locked.csv" -o "$tmp/locked.jrv")"
 check "lock warning" "locked.csv: the file may be open in an office program with unsaved changes (a lock file lies beside it); what was last saved is imported" "$(head -1 "$tmp/err")"
 
+# Grades back out, with the roster's uncut columns beside the imported test.
+mkdir -p "$tmp/res"
+check "gradebook" 0 "$(status "$cli" analyze "$tmp/scanner.jrv" -o "$tmp/res/scanner.txt" --save gradebook,xlsx)"
+check "gradebook heading" "Student ID,Last Name,First Name,Label,Raw Score,Percent,Grade" "$(line 1 "$tmp/res/scanner_gradebook.csv" | sed 's/^\xef\xbb\xbf//')"
+check "gradebook row" "2003,\"Smith, Jr.\",John,\"2003 Smith, Jr. John\",5,62.5," "$(line 4 "$tmp/res/scanner_gradebook.csv")"
+check "gradebook has a BOM" "efbbbf" "$(head -c 3 "$tmp/res/scanner_gradebook.csv" | od -An -tx1 | tr -d ' \n')"
+check "workbook written" "yes" "$([ -s "$tmp/res/scanner.xlsx" ] && echo yes || echo no)"
+rm "$tmp/scanner_roster.csv"
+status "$cli" analyze "$tmp/scanner.jrv" -o "$tmp/res/scanner.txt" --save gradebook >/dev/null
+check "gradebook without a roster" "Label,Raw Score,Percent,Grade" "$(line 1 "$tmp/res/scanner_gradebook.csv" | sed 's/^\xef\xbb\xbf//')"
+
 # Usage.
 check "unknown format" 2 "$(status "$cli" import --from xls "$sheets/scanner.csv" -o "$tmp/x.jrv")"
 check "bad column list" 2 "$(status "$cli" import --from csv "$sheets/scanner.csv" -o "$tmp/x.jrv" --item-columns D-)"
