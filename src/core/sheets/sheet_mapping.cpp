@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "core/input/new_test.h"
 #include "core/text/encoding.h"
 #include "core/workspace/limits.h"
 
@@ -533,6 +534,27 @@ std::optional<std::vector<std::uint32_t>> parse_columns(std::string_view text, s
     start = comma + 1;
   }
   return out;
+}
+
+std::string columns_text(const std::vector<std::uint32_t>& columns) {
+  std::string out;
+  for (std::size_t i = 0; i < columns.size();) {
+    std::size_t j = i;
+    while (j + 1 < columns.size() && columns[j + 1] == columns[j] + 1) ++j;
+    if (!out.empty()) out += ',';
+    out += column_letters(columns[i]);
+    if (j > i) out += "-" + column_letters(columns[j]);
+    i = j + 1;
+  }
+  return out;
+}
+
+CheckResult load_sheet_import(const SheetImport& imported, EditorDocument& doc, Workspace& ws) {
+  CheckResult result = new_test(doc, ws);
+  doc.editor = imported.fields;
+  doc.input_opened = false;
+  doc.input_path.clear();
+  return result;
 }
 
 }  // namespace jrv

@@ -12,6 +12,8 @@
 
 #include "core/input/editor_document.h"
 #include "core/sheets/cell_table.h"
+#include "core/text/messages.h"
+#include "core/workspace/workspace.h"
 
 namespace jrv {
 
@@ -65,5 +67,12 @@ SheetImport map_sheet(const CellTable& table, const ImportChoices& choices,
 // Columns as typed: numbers from 1 or letters, single or as ranges ("3,2", "C,B", "D-AQ",
 // "4-43"). Nothing (and `error` set) for anything else.
 std::optional<std::vector<std::uint32_t>> parse_columns(std::string_view text, std::string& error);
+
+// The columns as the user would type them: letters, runs as ranges ("A,C", "D-K").
+std::string columns_text(const std::vector<std::uint32_t>& columns);
+
+// "New (reset)" in the editor, then the imported fields put into it as if typed; the test
+// no longer comes from a file. Returns what New reports.
+CheckResult load_sheet_import(const SheetImport& imported, EditorDocument& doc, Workspace& ws);
 
 }  // namespace jrv
