@@ -273,6 +273,38 @@ class Mapper {
     return "Column " + column_letters(col);
   }
 
+  struct Classified {
+    Cell cell;
+    bool long_text = false;  // more than one character
+  };
+
+  // Every item cell of every examinee classified once, row by row: walking the table down
+  // its columns instead would miss the cache on every cell of a large sheet.
+  void classify_items() {
+    const std::size_t n = out_.examinee_rows.size();
+    const std::size_t k = out_.item_columns.size();
+    cells_.assign(n * k, {});
+    std::vector<std::int32_t> index(t_.column_count(), -1);
+    for (std::size_t i = 0; i < k; ++i) {
+      const std::uint32_t col = out_.item_columns[i];
+      if (col < index.size() && index[col] < 0) index[col] = static_cast<std::int32_t>(i);
+    }
+    for (std::size_t e = 0; e < n; ++e) {
+      for (const CellRef& ref : t_.row(out_.examinee_rows[e])) {
+        if (index[ref.column] < 0) continue;
+        const std::string_view v = trim(t_.text(ref));
+        cells_[e * k + static_cast<std::size_t>(index[ref.column])] = {classify(v),
+                                                                       char_count(v) > 1};
+      }
+      // A column named twice reads the same cells.
+      for (std::size_t i = 0; i < k; ++i) {
+        const std::uint32_t col = out_.item_columns[i];
+        if (col < index.size() && index[col] >= 0 && static_cast<std::size_t>(index[col]) != i)
+          cells_[e * k + i] = cells_[e * k + static_cast<std::size_t>(index[col])];
+      }
+    }
+  }
+
   // The answers, key character and option count of each item column.
   void code_items() {
     const std::size_t n = out_.examinee_rows.size();
@@ -286,11 +318,13 @@ class Mapper {
         fail("the key has " + plural(typed, "answer", "answers") + " for " +
              plural(k, "item column", "item columns"));
     }
+    classify_items();
     bool all_right_wrong = true;
     std::size_t several = 0, other = 0;
     std::string first_several, first_other;
     for (std::size_t i = 0; i < k; ++i) {
       const std::uint32_t col = out_.item_columns[i];
+      const auto at = [&](std::size_t e) -> const Classified& { return cells_[e * k + i]; };
       const bool key_from_row = key_row_ && !c_.typed_key;
       const std::string_view key_text =
           key_from_row ? trim(t_.at(*key_row_, col)) : std::string_view{};
@@ -298,10 +332,9 @@ class Mapper {
         fail(cell_position(*key_row_, col) + ": the key row holds no answer for this item");
       // Text answers: a key of several characters, or without a key row most cells so.
       std::size_t long_cells = 0, filled = 0;
-      for (std::uint32_t r : out_.examinee_rows) {
-        const std::string_view v = trim(t_.at(r, col));
-        filled += !v.empty();
-        long_cells += char_count(v) > 1;
+      for (std::size_t e = 0; e < n; ++e) {
+        filled += at(e).cell.kind != Kind::blank;
+        long_cells += at(e).long_text;
       }
       const bool text = key_from_row ? char_count(key_text) > 1 : long_cells * 2 > filled;
       if (text) {
@@ -325,7 +358,7 @@ class Mapper {
       note(key_cell);
       for (std::size_t e = 0; e < n; ++e) {
         const std::uint32_t r = out_.examinee_rows[e];
-        const Cell a = cell(r, col);
+        const Cell a = at(e).cell;
         note(a);
         if (a.kind == Kind::several && several++ == 0)
           first_several = cell_position(r, col) + ": \"" + std::string(trim(t_.at(r, col))) + "\"";
@@ -336,7 +369,7 @@ class Mapper {
       all_right_wrong &= only_01;
       const int options = (tf || only_01) ? 2 : std::max(highest, 2);
       for (std::size_t e = 0; e < n; ++e) {
-        const Cell a = cell(out_.examinee_rows[e], col);
+        const Cell a = at(e).cell;
         if (a.kind != Kind::answer) continue;
         // T means true only where every answer is T or F; elsewhere it is no answer.
         if (a.answer == 'T' && !tf) {
@@ -480,6 +513,7 @@ class Mapper {
   SheetImport out_;
   std::optional<std::uint32_t> key_row_;
   std::set<std::uint32_t> key_markers_;
+  std::vector<Classified> cells_;   // examinee e, item i at e * k + i
   std::vector<std::string> lines_;  // answer part of each data line
   std::vector<std::string> labels_;
   std::string key_, options_;
