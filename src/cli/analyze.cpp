@@ -8,6 +8,7 @@
 #include "core/analysis/analysis_run.h"
 #include "core/diagnostics/item_diagnostics.h"
 #include "core/export/results_json.h"
+#include "core/export/gradebook.h"
 #include "core/input/input_file_writer.h"
 #include "core/reports/data_exports.h"
 #include "core/reports/grade_reports.h"
@@ -23,7 +24,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: jrv-cli analyze INPUT.jrv [-o RESULTS.txt] [--save LIST] [options]\n"
-    "  --save LIST            comma list of exm,itm,opt,rpt,jrv,item-stats,01-data,alt\n"
+    "  --save LIST            comma list of exm,itm,opt,rpt,jrv,item-stats,01-data,alt,\n"
+    "                         gradebook,xlsx\n"
     "                         (default exm,itm,opt,jrv)\n"
     "  --sort-examinees none|label|score\n"
     "  --sort-items number|difficulty|discrimination|pbis|adjpbis\n"
@@ -120,6 +122,12 @@ int save_outputs(const AnalyzeArgs& a, EditorDocument& doc, Workspace& ws) {
   if (s.alt) {
     ws.alt_file_ok = true;  // naming the export is choosing "Set ALT file OK"
     save_alt_files(ws, doc, base, folder);
+  }
+  if (s.gradebook || s.xlsx) {
+    // The roster an import wrote beside the test gives the uncut names.
+    const auto roster = read_roster(roster_path_for(a.input));
+    if (s.gradebook) save_gradebook(ws, folder / (base + "_gradebook.csv"), roster);
+    if (s.xlsx) save_results_workbook(ws, folder / (base + ".xlsx"), roster);
   }
   return status;
 }

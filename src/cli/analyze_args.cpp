@@ -36,9 +36,13 @@ std::optional<SaveList> parse_save_list(const std::string& text, std::string& er
       s.right_wrong_data = true;
     else if (name == "alt")
       s.alt = true;
+    else if (name == "gradebook")
+      s.gradebook = true;
+    else if (name == "xlsx")
+      s.xlsx = true;
     else if (!name.empty()) {
       error = "unknown --save entry '" + name +
-              "' (choose from exm,itm,opt,rpt,jrv,item-stats,01-data,alt)";
+              "' (choose from exm,itm,opt,rpt,jrv,item-stats,01-data,alt,gradebook,xlsx)";
       return std::nullopt;
     }
   }

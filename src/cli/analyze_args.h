@@ -15,6 +15,7 @@ namespace jrv::cli {
 struct SaveList {
   bool exm = true, itm = true, opt = true, rpt = false, jrv = true;
   bool item_stats = false, right_wrong_data = false, alt = false;
+  bool gradebook = false, xlsx = false;
 };
 
 struct AnalyzeArgs {

@@ -18,6 +18,7 @@ int analyze(const Args& args);
 int generate(const Args& args);
 int example(const Args& args);
 int import(const Args& args);
+int import_sheet(const Args& args);  // import --from csv|tsv|xlsx|ods
 int convert(const Args& args);
 int export_data(const Args& args);
 int grade_reports(const Args& args);

@@ -20,7 +20,11 @@ constexpr Command kCommands[] = {
      "generate [--cases N] [--items n] [--seed S] [--options 2|3|4|5|mix] [--difficulty LEVEL] "
      "[--letters] -o OUT.jrv"},
     {"example", jrv::cli::example, "example NAME -o OUT.jrv"},
-    {"import", jrv::cli::import, "import --from 3|4|5 OLD.jrv -o NEW.jrv"},
+    {"import", jrv::cli::import,
+     "import --from 3|4|5 OLD.jrv -o NEW.jrv\n"
+     "  jrv-cli import --from csv|tsv|xlsx|ods FILE -o OUT.jrv [--sheet NAME] [--header yes|no]\n"
+     "          [--label-columns LIST] [--item-columns RANGE] [--key-row N|--key TEXT] [--title "
+     "TEXT]"},
     {"convert", jrv::cli::convert, "convert --to right-wrong|letters|numbers IN.jrv -o OUT.jrv"},
     {"export", jrv::cli::export_data, "export --format 01|raw|data IN.jrv -o OUT.txt"},
     {"grade-reports", jrv::cli::grade_reports, "grade-reports IN.jrv -o OUT.rpt"},

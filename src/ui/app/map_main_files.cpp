@@ -124,14 +124,6 @@ void TMapForm::open_test_file(const QString& path) {
   }
 }
 
-void TMapForm::import_spreadsheet_file(const QString& path) {
-  // The spreadsheet import takes the file here once it exists.
-  session_.prompter.message(this, QString("JRV cannot read spreadsheets such as \"%1\" yet.\n\n"
-                                          "Save the answers as a text file and use "
-                                          "\"Insert a TEXT file\" in the INPUT panel.")
-                                      .arg(QFileInfo(path).fileName()));
-}
-
 void TMapForm::dragEnterEvent(QDragEnterEvent* event) {
   if (!dropped_file(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }

@@ -32,6 +32,7 @@ TMapForm::TMapForm(Session& session, QWidget* parent) : QMainWindow(parent), ses
   setFont(bold);
   build_panels();
   build_menus();
+  build_sheet_menu_items();
   connect_handlers();
   connect_examples();
   add_file_commands();

@@ -83,6 +83,8 @@ class TMapForm : public QMainWindow {
   void SaveALTfile1Click();
   void Generate1Click();
   void Exit1Click();
+  void ImportSpreadsheet1Click();
+  void ExportScoresforaGradebook1Click();
   // Analysis menu.
   void SpearmanBrownProphecy1Click();
   // Options menu.
@@ -188,6 +190,8 @@ class TMapForm : public QMainWindow {
   QAction* SaveALTfile1;
   QAction* Generate1;
   QAction* Exit1;
+  QAction* ImportSpreadsheet1;
+  QAction* ExportScoresforaGradebook1;
 
   QAction* Analyze1;
   QAction* SpearmanBrownProphecy1;
@@ -248,6 +252,7 @@ class TMapForm : public QMainWindow {
  private:
   void build_panels();
   void build_menus();
+  void build_sheet_menu_items();
   void connect_handlers();
   void show_editor_while_reopen();
   void set_run_state(bool running);

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "core/export/csv_file.h"
 #include "core/input/editor_document.h"
 #include "core/workspace/workspace.h"
 
@@ -73,6 +74,11 @@ struct Session {
   EditorDocument doc;
   Prompter& prompter;
   Windows windows;
+
+  // The uncut label columns of the last spreadsheet import, and the data lines it made: the
+  // gradebook repeats the columns while the editor still holds those lines.
+  CsvRows imported_roster;
+  std::vector<std::string> imported_lines;
 
   int editor_start_mode = kEditCurrent;
   bool reopen_editor = false;

@@ -150,6 +150,8 @@ void TEditForm::build_menus() {
   ImportJRVInputFilefrompreviousversion1 =
       menu_item(File2, this, "ImportJRVInputFilefrompreviousversion1",
                 "Import JRV Input File from previous version");
+  ImportSpreadsheet2 = menu_item(File2, this, "ImportSpreadsheet2", "Import Spreadsheet...");
+  connect(ImportSpreadsheet2, &QAction::triggered, this, &TEditForm::ImportSpreadsheet2Click);
   OpenJRVv330File1 = hidden_item(this, "OpenJRVv330File1", "Open JRV v3.3.0 File");
   OpenJRVv42xFile1 = hidden_item(this, "OpenJRVv42xFile1", "Open JRV v4.2.x File");
   OpenJRVv5xxInputFile1 = hidden_item(this, "OpenJRVv5xxInputFile1", "Open JRV v5.x.x Input File");

@@ -67,6 +67,7 @@ class TEditForm : public QDialog {
   void New1Click();
   void Open1Click();
   void ImportJRVInputFilefrompreviousversion1Click();
+  void ImportSpreadsheet2Click();
   void Save1Click();
   void CloseOK1Click();
   void Close1Click();
@@ -117,6 +118,7 @@ class TEditForm : public QDialog {
   QAction* New1;
   QAction* Open1;
   QAction* ImportJRVInputFilefrompreviousversion1;
+  QAction* ImportSpreadsheet2;
   QAction* OpenJRVv330File1;
   QAction* OpenJRVv42xFile1;
   QAction* OpenJRVv5xxInputFile1;

@@ -1,0 +1,79 @@
+#pragma once
+// One sheet of a spreadsheet as a table of cells, whatever file it came from. Every
+// reader (CSV, TSV, XLSX, ODS) fills one of these; the mapping to a test only reads it.
+// Texts are UTF-8 and live in one buffer, so a sheet of a million cells costs two
+// allocations that grow, not a million small ones. Empty cells are not stored.
+
+#include <cstdint>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace jrv {
+
+// A file that cannot be read as a sheet. The text names the file and, where there is one,
+// the row and column ("grades.csv: row 14, column F: ...").
+class SheetError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Rows and columns are 0-based inside the program and shown 1-based ("row 1", "column A").
+struct CellRef {
+  std::uint32_t row = 0;
+  std::uint32_t column = 0;
+  std::uint32_t offset = 0;  // into the table's text
+  std::uint32_t size = 0;
+};
+
+class CellTable {
+ public:
+  // The sheet's limits; a file beyond them is refused rather than read half.
+  static constexpr std::uint32_t kMaxRows = 1'048'576;
+  static constexpr std::uint32_t kMaxColumns = 16'384;
+  static constexpr std::size_t kMaxCells = 5'000'000;
+  static constexpr std::size_t kMaxText = 256u << 20;
+
+  // Adds a cell; an empty text is dropped. Readers add cells in reading order; a cell
+  // given twice keeps the later text. Throws SheetError (without a file name) past a limit.
+  void add(std::uint32_t row, std::uint32_t column, std::string_view text);
+
+  // Sorts the cells by row and column and indexes the rows; call once when the reader is
+  // done, before any lookup.
+  void finish();
+
+  // Number of rows and columns up to the last one holding a cell.
+  std::uint32_t row_count() const { return rows_; }
+  std::uint32_t column_count() const { return columns_; }
+  bool empty() const { return cells_.empty(); }
+  std::size_t cell_count() const { return cells_.size(); }
+
+  // The text of a cell, "" when it is empty or outside the table.
+  std::string_view at(std::uint32_t row, std::uint32_t column) const;
+
+  // The cells of one row, in column order.
+  std::span<const CellRef> row(std::uint32_t r) const;
+  std::string_view text(const CellRef& c) const { return {text_.data() + c.offset, c.size}; }
+
+ private:
+  std::string text_;
+  std::vector<CellRef> cells_;
+  std::vector<std::uint32_t> row_start_;  // row r is cells_[row_start_[r], row_start_[r+1])
+  std::uint32_t rows_ = 0;
+  std::uint32_t columns_ = 0;
+  bool sorted_ = true;
+};
+
+// "A".."Z", "AA".. for a 0-based column.
+std::string column_letters(std::uint32_t column);
+
+// "row 14, column F" for 0-based positions.
+std::string cell_position(std::uint32_t row, std::uint32_t column);
+
+// Number text as a spreadsheet shows it by default: "1" not "1.0", "0.25", "1E-07" kept
+// short; a text that is not a number comes back unchanged.
+std::string number_text(std::string_view value);
+
+}  // namespace jrv

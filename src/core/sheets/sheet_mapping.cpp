@@ -1,0 +1,594 @@
+#include "core/sheets/sheet_mapping.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+#include "core/input/new_test.h"
+#include "core/text/encoding.h"
+#include "core/workspace/limits.h"
+
+namespace jrv {
+
+namespace {
+
+constexpr std::size_t kMaxTextOptions = 8;
+constexpr std::size_t kCaseLimit = kMaxCasesStart;
+constexpr std::size_t kItemLimit = kMaxItems;
+
+std::string_view trim(std::string_view s) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+char upper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool answer_char(char c) {
+  c = upper(c);
+  return (c >= 'A' && c <= 'H') || (c >= '0' && c <= '8') || c == 'T';
+}
+
+enum class Kind { blank, answer, other, several, text };
+
+struct Cell {
+  Kind kind = Kind::blank;
+  char answer = 0;  // the answer character, letters in capitals
+};
+
+Cell classify(std::string_view raw) {
+  const std::string_view t = trim(raw);
+  if (t.empty()) return {};
+  if (t.size() == 1) {
+    if (answer_char(t[0])) return {Kind::answer, upper(t[0])};
+    return {Kind::other, 0};
+  }
+  int answers = 0;
+  for (char c : t) {
+    if (answer_char(c))
+      ++answers;
+    else if (c != ',' && c != ';' && c != '/' && c != ' ' && c != '|' && c != '&')
+      return {Kind::text, 0};
+  }
+  return {answers >= 2 ? Kind::several : Kind::text, 0};
+}
+
+bool is_key_marker(std::string_view raw) {
+  std::string t(trim(raw));
+  for (char& c : t) c = upper(c);
+  return t == "KEY" || t == "ANSWER KEY";
+}
+
+// The option an answer character stands for in a column of letters or digits.
+int option_value(char c) {
+  if (c >= 'A' && c <= 'H') return c - 'A' + 1;
+  if (c >= '0' && c <= '8') return c - '0';
+  return 0;  // T outside a true/false column
+}
+
+std::string plural(std::size_t n, const char* one, const char* many) {
+  return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+std::string clean_label(std::string_view text) {
+  std::string s(trim(text));
+  for (char& c : s)
+    if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+  return s;
+}
+
+bool text_less(const std::string& a, const std::string& b) {
+  const auto fold = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
+  const bool less = std::lexicographical_compare(
+      a.begin(), a.end(), b.begin(), b.end(),
+      [&](unsigned char x, unsigned char y) { return fold(x) < fold(y); });
+  const bool greater = std::lexicographical_compare(
+      b.begin(), b.end(), a.begin(), a.end(),
+      [&](unsigned char x, unsigned char y) { return fold(x) < fold(y); });
+  return less || (!greater && a < b);
+}
+
+class Mapper {
+ public:
+  Mapper(const CellTable& table, const ImportChoices& choices, std::string_view file_name)
+      : t_(table), c_(choices), file_(file_name) {}
+
+  SheetImport run(std::string_view default_title) {
+    find_key_row();
+    find_header();
+    find_items();
+    find_labels();
+    find_examinees();
+    code_items();
+    make_labels();
+    fill_fields(default_title);
+    return std::move(out_);
+  }
+
+ private:
+  [[noreturn]] void fail(const std::string& why) const {
+    throw SheetError(std::string(file_) + ": " + why);
+  }
+
+  Cell cell(std::uint32_t r, std::uint32_t col) const { return classify(t_.at(r, col)); }
+
+  bool row_empty(std::uint32_t r) const { return t_.row(r).empty(); }
+
+  void find_key_row() {
+    if (c_.key_row && !c_.typed_key) {
+      if (*c_.key_row >= t_.row_count() || row_empty(*c_.key_row))
+        fail("row " + std::to_string(*c_.key_row + 1) + " holds no key");
+      key_row_ = *c_.key_row;
+    } else {
+      // A row marked as the key is never an examinee, even when the key is typed.
+      for (std::uint32_t r = 0; r < t_.row_count() && !key_row_; ++r)
+        for (const CellRef& ref : t_.row(r))
+          if (is_key_marker(t_.text(ref))) {
+            key_row_ = r;
+            break;
+          }
+    }
+    if (key_row_) {
+      out_.key_row = *key_row_;
+      for (const CellRef& ref : t_.row(*key_row_))
+        if (is_key_marker(t_.text(ref))) key_markers_.insert(ref.column);
+    }
+    if (c_.typed_key) out_.key_source = KeySource::typed;
+  }
+
+  std::uint32_t first_row() const {
+    for (std::uint32_t r = 0; r < t_.row_count(); ++r)
+      if (!row_empty(r) && (!key_row_ || r != *key_row_)) return r;
+    return t_.row_count();
+  }
+
+  // A row of item numbers (1, 2, 3, ... in consecutive columns) heads the items.
+  bool numbers_items(std::uint32_t r) const {
+    int expected = 1;
+    for (const CellRef& ref : t_.row(r)) {
+      if (trim(t_.text(ref)) == std::to_string(expected))
+        ++expected;
+      else if (expected > 1)
+        break;
+    }
+    return expected > 2;
+  }
+
+  void find_header() {
+    const std::uint32_t first = first_row();
+    if (first >= t_.row_count()) return;
+    bool header = false;
+    if (c_.header) {
+      header = *c_.header;
+    } else if (key_row_ && first > *key_row_) {
+      header = false;  // the key row comes first: nothing above it heads the sheet
+    } else if (key_row_ && *key_row_ == first + 1) {
+      header = true;  // the row just above the key names the columns, even "A" to "D"
+    } else {
+      header = true;
+      for (const CellRef& ref : t_.row(first))
+        if (classify(t_.text(ref)).kind == Kind::answer) header = false;
+      if (!header) header = numbers_items(first);
+    }
+    if (header) out_.header_row = first;
+  }
+
+  bool data_row(std::uint32_t r) const {
+    return (!key_row_ || r != *key_row_) && (!out_.header_row || r != *out_.header_row);
+  }
+
+  void find_items() {
+    if (c_.items) {
+      out_.item_columns = *c_.items;
+    } else if (key_row_) {
+      for (const CellRef& ref : t_.row(*key_row_))
+        if (!key_markers_.count(ref.column) && !trim(t_.text(ref)).empty())
+          out_.item_columns.push_back(ref.column);
+    } else {
+      // The longest run of columns whose cells are answers.
+      std::vector<std::size_t> answers(t_.column_count()), others(t_.column_count());
+      for (std::uint32_t r = 0; r < t_.row_count(); ++r) {
+        if (!data_row(r)) continue;
+        for (const CellRef& ref : t_.row(r)) {
+          const Kind k = classify(t_.text(ref)).kind;
+          if (k == Kind::answer || k == Kind::several)
+            ++answers[ref.column];
+          else if (k != Kind::blank)
+            ++others[ref.column];
+        }
+      }
+      std::uint32_t best_start = 0, best_size = 0, start = 0, size = 0;
+      for (std::uint32_t col = 0; col < t_.column_count(); ++col) {
+        if (answers[col] > 0 && others[col] * 9 <= answers[col]) {
+          if (size == 0) start = col;
+          if (++size > best_size) best_start = start, best_size = size;
+        } else {
+          size = 0;
+        }
+      }
+      for (std::uint32_t i = 0; i < best_size; ++i) out_.item_columns.push_back(best_start + i);
+    }
+    if (out_.item_columns.empty())
+      fail(key_row_ ? "no item columns: the key row (row " + std::to_string(*key_row_ + 1) +
+                          ") holds no answers"
+                    : "no item columns: no column holds answers (A-H, 0-8, T/F); name the "
+                      "item columns");
+    if (out_.item_columns.size() > kItemLimit)
+      fail(plural(out_.item_columns.size(), "item column", "item columns") +
+           "; a test can have at most " + std::to_string(kItemLimit) + " items");
+  }
+
+  void find_labels() {
+    if (c_.labels) {
+      out_.label_columns = *c_.labels;
+      return;
+    }
+    const std::uint32_t first_item =
+        *std::min_element(out_.item_columns.begin(), out_.item_columns.end());
+    std::vector<bool> used(first_item, false);
+    for (std::uint32_t r = 0; r < t_.row_count(); ++r) {
+      if (!data_row(r)) continue;
+      for (const CellRef& ref : t_.row(r))
+        if (ref.column < first_item && !trim(t_.text(ref)).empty()) used[ref.column] = true;
+    }
+    for (std::uint32_t col = 0; col < first_item; ++col)
+      if (used[col]) out_.label_columns.push_back(col);
+  }
+
+  void find_examinees() {
+    std::vector<std::string> unanswered;
+    const std::uint32_t start = out_.header_row ? *out_.header_row + 1 : 0;
+    for (std::uint32_t r = start; r < t_.row_count(); ++r) {
+      if (!data_row(r)) continue;
+      bool label = false, answered = false;
+      for (std::uint32_t col : out_.label_columns) label |= !trim(t_.at(r, col)).empty();
+      for (std::uint32_t col : out_.item_columns) answered |= !trim(t_.at(r, col)).empty();
+      if (!label && !answered) continue;  // formatted or blank rows
+      if (!answered) unanswered.push_back(std::to_string(r + 1));
+      out_.examinee_rows.push_back(r);
+      if (out_.examinee_rows.size() > kCaseLimit)
+        fail("more than " + std::to_string(kCaseLimit) + " examinee rows (row " +
+             std::to_string(r + 1) + " is the " + std::to_string(kCaseLimit + 1) +
+             "th); a test can have at most " + std::to_string(kCaseLimit) + " examinees");
+    }
+    if (out_.examinee_rows.empty()) fail("the sheet holds no examinee rows");
+    if (!unanswered.empty()) {
+      std::string rows;
+      for (const auto& r : unanswered) rows += (rows.empty() ? "" : ", ") + r;
+      out_.warnings.push_back(std::string(file_) + ": " +
+                              plural(unanswered.size(), "labelled row has", "labelled rows have") +
+                              " no answers (every item missing): row" +
+                              (unanswered.size() == 1 ? " " : "s ") + rows);
+    }
+  }
+
+  std::string heading(std::uint32_t col) const {
+    if (out_.header_row) {
+      const std::string h = clean_label(t_.at(*out_.header_row, col));
+      if (!h.empty()) return h;
+    }
+    return "Column " + column_letters(col);
+  }
+
+  struct Classified {
+    Cell cell;
+    bool long_text = false;  // more than one character
+  };
+
+  // Every item cell of every examinee classified once, row by row: walking the table down
+  // its columns instead would miss the cache on every cell of a large sheet.
+  void classify_items() {
+    const std::size_t n = out_.examinee_rows.size();
+    const std::size_t k = out_.item_columns.size();
+    cells_.assign(n * k, {});
+    std::vector<std::int32_t> index(t_.column_count(), -1);
+    for (std::size_t i = 0; i < k; ++i) {
+      const std::uint32_t col = out_.item_columns[i];
+      if (col < index.size() && index[col] < 0) index[col] = static_cast<std::int32_t>(i);
+    }
+    for (std::size_t e = 0; e < n; ++e) {
+      for (const CellRef& ref : t_.row(out_.examinee_rows[e])) {
+        if (index[ref.column] < 0) continue;
+        const std::string_view v = trim(t_.text(ref));
+        cells_[e * k + static_cast<std::size_t>(index[ref.column])] = {classify(v),
+                                                                       char_count(v) > 1};
+      }
+      // A column named twice reads the same cells.
+      for (std::size_t i = 0; i < k; ++i) {
+        const std::uint32_t col = out_.item_columns[i];
+        if (col < index.size() && index[col] >= 0 && static_cast<std::size_t>(index[col]) != i)
+          cells_[e * k + i] = cells_[e * k + static_cast<std::size_t>(index[col])];
+      }
+    }
+  }
+
+  // The answers, key character and option count of each item column.
+  void code_items() {
+    const std::size_t n = out_.examinee_rows.size();
+    const std::size_t k = out_.item_columns.size();
+    lines_.assign(n, std::string(k, '.'));
+    key_.assign(k, '1');
+    options_.assign(k, '2');
+    if (c_.typed_key) {
+      const std::size_t typed = char_count(*c_.typed_key);
+      if (typed != k)
+        fail("the key has " + plural(typed, "answer", "answers") + " for " +
+             plural(k, "item column", "item columns"));
+    }
+    classify_items();
+    bool all_right_wrong = true;
+    std::size_t several = 0, other = 0;
+    std::string first_several, first_other;
+    for (std::size_t i = 0; i < k; ++i) {
+      const std::uint32_t col = out_.item_columns[i];
+      const auto at = [&](std::size_t e) -> const Classified& { return cells_[e * k + i]; };
+      const bool key_from_row = key_row_ && !c_.typed_key;
+      const std::string_view key_text =
+          key_from_row ? trim(t_.at(*key_row_, col)) : std::string_view{};
+      if (key_from_row && key_text.empty())
+        fail(cell_position(*key_row_, col) + ": the key row holds no answer for this item");
+      // Text answers: a key of several characters, or without a key row most cells so.
+      std::size_t long_cells = 0, filled = 0;
+      for (std::size_t e = 0; e < n; ++e) {
+        filled += at(e).cell.kind != Kind::blank;
+        long_cells += at(e).long_text;
+      }
+      const bool text = key_from_row ? char_count(key_text) > 1 : long_cells * 2 > filled;
+      if (text) {
+        code_text_column(i, col, key_text);
+        all_right_wrong = false;
+        continue;
+      }
+      // Letters, digits, true/false or right/wrong.
+      bool only_tf = true, only_01 = true;
+      int highest = 0;
+      const auto note = [&](const Cell& a) {
+        if (a.kind != Kind::answer) return;
+        only_tf &= a.answer == 'T' || a.answer == 'F';
+        only_01 &= a.answer == '0' || a.answer == '1';
+        highest = std::max(highest, option_value(a.answer));
+      };
+      const Cell key_cell = key_from_row ? classify(key_text) : Cell{};
+      if (key_from_row && key_cell.kind != Kind::answer)
+        fail(cell_position(*key_row_, col) + ": the key '" + std::string(key_text) +
+             "' is not an answer (A-H, 0-8, T or F)");
+      note(key_cell);
+      for (std::size_t e = 0; e < n; ++e) {
+        const std::uint32_t r = out_.examinee_rows[e];
+        const Cell a = at(e).cell;
+        note(a);
+        if (a.kind == Kind::several && several++ == 0)
+          first_several = cell_position(r, col) + ": \"" + std::string(trim(t_.at(r, col))) + "\"";
+        if ((a.kind == Kind::other || a.kind == Kind::text) && other++ == 0)
+          first_other = cell_position(r, col) + ": \"" + std::string(trim(t_.at(r, col))) + "\"";
+      }
+      const bool tf = only_tf;
+      all_right_wrong &= only_01;
+      const int options = (tf || only_01) ? 2 : std::max(highest, 2);
+      for (std::size_t e = 0; e < n; ++e) {
+        const Cell a = at(e).cell;
+        if (a.kind != Kind::answer) continue;
+        // T means true only where every answer is T or F; elsewhere it is no answer.
+        if (a.answer == 'T' && !tf) {
+          if (other++ == 0) first_other = cell_position(out_.examinee_rows[e], col) + ": \"T\"";
+          continue;
+        }
+        lines_[e][i] = a.answer;
+      }
+      if (key_from_row) key_[i] = key_cell.answer;
+      options_[i] = static_cast<char>('0' + options);
+    }
+    if (c_.typed_key) {
+      key_ = *c_.typed_key;
+      out_.key_source = KeySource::typed;
+    } else if (!key_row_) {
+      if (!all_right_wrong)
+        fail(
+            "no key: no row has a cell reading KEY or Answer Key, and the answers are not all "
+            "0/1 right-wrong; name the key row or type the key");
+      out_.key_source = KeySource::all_right;
+    }
+    if (several > 0)
+      out_.warnings.push_back(std::string(file_) + ": " +
+                              plural(several, "cell holds", "cells hold") +
+                              " several answers and " + (several == 1 ? "counts" : "count") +
+                              " as missing (first at " + first_several + ")");
+    if (other > 0)
+      out_.warnings.push_back(
+          std::string(file_) + ": " + plural(other, "cell holds", "cells hold") +
+          " something that is not an answer and " + (other == 1 ? "counts" : "count") +
+          " as missing (first at " + first_other + ")");
+  }
+
+  void code_text_column(std::size_t i, std::uint32_t col, std::string_view key_text) {
+    std::set<std::string> distinct;
+    if (!key_text.empty()) distinct.emplace(key_text);
+    for (std::uint32_t r : out_.examinee_rows) {
+      const std::string_view v = trim(t_.at(r, col));
+      if (!v.empty()) distinct.emplace(v);
+      if (distinct.size() > kMaxTextOptions)
+        fail("column " + column_letters(col) + " (" + heading(col) + "): more than " +
+             std::to_string(kMaxTextOptions) +
+             " different answers; a text-answer column can have at most " +
+             std::to_string(kMaxTextOptions) + " (row " + std::to_string(r + 1) +
+             " holds the 9th)");
+    }
+    TextAnswerMapping map;
+    map.column = col;
+    map.heading = heading(col);
+    map.texts.assign(distinct.begin(), distinct.end());
+    std::sort(map.texts.begin(), map.texts.end(), text_less);
+    const auto digit_of = [&](std::string_view v) {
+      const auto it = std::find(map.texts.begin(), map.texts.end(), v);
+      return static_cast<char>('1' + (it - map.texts.begin()));
+    };
+    for (std::size_t e = 0; e < out_.examinee_rows.size(); ++e) {
+      const std::string_view v = trim(t_.at(out_.examinee_rows[e], col));
+      if (!v.empty()) lines_[e][i] = digit_of(v);
+    }
+    if (!key_text.empty()) {
+      key_[i] = digit_of(key_text);
+      map.keyed = key_[i] - '0';
+    }
+    options_[i] = static_cast<char>('0' + std::max<std::size_t>(map.texts.size(), 2));
+    out_.text_columns.push_back(std::move(map));
+  }
+
+  void make_labels() {
+    const std::size_t k = out_.item_columns.size();
+    out_.roster.emplace_back();
+    for (std::uint32_t col : out_.label_columns) out_.roster.back().push_back(heading(col));
+    labels_.reserve(out_.examinee_rows.size());
+    std::size_t longest = 0;
+    for (std::uint32_t r : out_.examinee_rows) {
+      std::string label;
+      std::vector<std::string> parts;
+      for (std::uint32_t col : out_.label_columns) {
+        std::string part = clean_label(t_.at(r, col));
+        if (!part.empty()) label += (label.empty() ? "" : " ") + part;
+        parts.push_back(std::move(part));
+      }
+      longest = std::max(longest, char_count(label));
+      labels_.push_back(std::move(label));
+      out_.roster.push_back(std::move(parts));
+    }
+    label_length_ = std::min(longest, kMaxLineColumns - k);
+    std::string cut;
+    for (const auto& label : labels_)
+      if (char_count(label) > label_length_) {
+        ++out_.labels_cut;
+        cut += (cut.empty() ? "" : ", ") + std::string("\"") + label + "\"";
+      }
+    if (out_.labels_cut > 0)
+      out_.warnings.push_back(std::string(file_) + ": " +
+                              plural(out_.labels_cut, "label is", "labels are") + " cut to " +
+                              std::to_string(label_length_) + " characters: " + cut);
+  }
+
+  void fill_fields(std::string_view default_title) {
+    const std::size_t n = out_.examinee_rows.size();
+    const std::size_t k = out_.item_columns.size();
+    EditorFields& f = out_.fields;
+    f.title = std::string(cut_chars(c_.title.empty() ? default_title : c_.title, 70));
+    f.cases = std::to_string(n);
+    f.items = std::to_string(k);
+    f.label_length = std::to_string(label_length_);
+    f.missing_data = "9";
+    f.answer_key = key_;
+    if (c_.options.empty())
+      f.options = options_;
+    else if (c_.options.size() == 1)
+      f.options = std::string(k, c_.options[0]);
+    else
+      f.options = c_.options;
+    f.include = std::string(k, 'Y');
+    f.data_lines.reserve(n);
+    for (std::size_t e = 0; e < n; ++e)
+      f.data_lines.push_back(pad_right(cut_chars(labels_[e], label_length_), label_length_) +
+                             lines_[e]);
+    std::string key_words;
+    switch (out_.key_source) {
+      case KeySource::row:
+        key_words = "key from row " + std::to_string(out_.key_row + 1);
+        break;
+      case KeySource::typed:
+        key_words = "key typed";
+        break;
+      case KeySource::all_right:
+        key_words = "key all 1 (right-wrong)";
+        break;
+    }
+    out_.summary =
+        plural(n, "examinee", "examinees") + ", " + plural(k, "item", "items") + ", " + key_words;
+    if (out_.labels_cut > 0)
+      out_.summary += ", " + plural(out_.labels_cut, "label cut", "labels cut");
+  }
+
+  const CellTable& t_;
+  const ImportChoices& c_;
+  std::string_view file_;
+  SheetImport out_;
+  std::optional<std::uint32_t> key_row_;
+  std::set<std::uint32_t> key_markers_;
+  std::vector<Classified> cells_;   // examinee e, item i at e * k + i
+  std::vector<std::string> lines_;  // answer part of each data line
+  std::vector<std::string> labels_;
+  std::string key_, options_;
+  std::size_t label_length_ = 0;
+};
+
+std::optional<std::uint32_t> parse_column(std::string_view s) {
+  if (s.empty() || s.size() > 7) return std::nullopt;
+  std::uint64_t n = 0;
+  if (std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    for (char c : s) n = n * 10 + static_cast<std::uint64_t>(c - '0');
+    if (n == 0 || n > CellTable::kMaxColumns) return std::nullopt;
+    return static_cast<std::uint32_t>(n - 1);
+  }
+  for (char c : s) {
+    c = upper(c);
+    if (c < 'A' || c > 'Z') return std::nullopt;
+    n = n * 26 + static_cast<std::uint64_t>(c - 'A' + 1);
+  }
+  if (n == 0 || n > CellTable::kMaxColumns) return std::nullopt;
+  return static_cast<std::uint32_t>(n - 1);
+}
+
+}  // namespace
+
+SheetImport map_sheet(const CellTable& table, const ImportChoices& choices,
+                      std::string_view file_name, std::string_view default_title) {
+  return Mapper(table, choices, file_name).run(default_title);
+}
+
+std::optional<std::vector<std::uint32_t>> parse_columns(std::string_view text, std::string& error) {
+  std::vector<std::uint32_t> out;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t comma = text.find(',', start);
+    if (comma == std::string_view::npos) comma = text.size();
+    const std::string_view part = trim(text.substr(start, comma - start));
+    const std::size_t dash = part.find('-');
+    const auto first = parse_column(trim(part.substr(0, dash)));
+    const auto last =
+        dash == std::string_view::npos ? first : parse_column(trim(part.substr(dash + 1)));
+    if (!first || !last || *last < *first) {
+      error = "'" + std::string(part) +
+              "' is not a column or a range of columns (for example 3, C or D-AQ)";
+      return std::nullopt;
+    }
+    if (out.size() + (*last - *first) >= CellTable::kMaxColumns) {
+      error = "'" + std::string(part) + "' names more columns than a test can use";
+      return std::nullopt;
+    }
+    for (std::uint32_t c = *first; c <= *last; ++c) out.push_back(c);
+    start = comma + 1;
+  }
+  return out;
+}
+
+std::string columns_text(const std::vector<std::uint32_t>& columns) {
+  std::string out;
+  for (std::size_t i = 0; i < columns.size();) {
+    std::size_t j = i;
+    while (j + 1 < columns.size() && columns[j + 1] == columns[j] + 1) ++j;
+    if (!out.empty()) out += ',';
+    out += column_letters(columns[i]);
+    if (j > i) out += "-" + column_letters(columns[j]);
+    i = j + 1;
+  }
+  return out;
+}
+
+CheckResult load_sheet_import(const SheetImport& imported, EditorDocument& doc, Workspace& ws) {
+  CheckResult result = new_test(doc, ws);
+  doc.editor = imported.fields;
+  doc.input_opened = false;
+  doc.input_path.clear();
+  return result;
+}
+
+}  // namespace jrv

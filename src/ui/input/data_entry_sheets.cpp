@@ -1,0 +1,28 @@
+// The data editor's "Import Spreadsheet...": the imported test replaces what the editor
+// holds, as if it had been typed; the check runs when the editor is left.
+
+#include "core/sheets/sheet_mapping.h"
+#include "ui/app/map_main_unit.h"
+#include "ui/app/session.h"
+#include "ui/input/data_entry_unit.h"
+#include "ui/input/sheet_import_form.h"
+#include "ui/support/prompter.h"
+
+namespace jrv::ui {
+
+void TEditForm::ImportSpreadsheet2Click() {
+  store_fields();
+  if (!session_.windows.map->maybe_save_test()) return;
+  const auto choice = choose_sheet_import(session_.prompter, this);
+  if (!choice) return;
+  const CheckResult reset = load_sheet_import(choice->imported, session_.doc, session_.ws);
+  session_.imported_roster = choice->imported.roster;
+  session_.imported_lines = choice->imported.fields.data_lines;
+  session_.input_saved = false;
+  session_.current_file_name.clear();
+  load_fields();
+  rebuild_rulers();
+  show_check(reset);
+}
+
+}  // namespace jrv::ui

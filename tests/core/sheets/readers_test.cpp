@@ -1,0 +1,158 @@
+// The spreadsheet readers: what a cell reads as, whatever file it came from.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "core/sheets/csv_reader.h"
+#include "core/sheets/sheet_file.h"
+#include "core/sheets/sheet_mapping.h"
+#include "core/sheets/workbook_readers.h"
+
+namespace jrv {
+namespace {
+
+std::string fixture(const std::string& name) {
+  std::ifstream in(std::string(JRV_TEST_DATA_DIR) + "/sheets/" + name, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// Every cell as "row,col=text" lines, so a failure shows the whole table.
+std::string dump(const CellTable& t) {
+  std::string out;
+  for (std::uint32_t r = 0; r < t.row_count(); ++r)
+    for (const CellRef& c : t.row(r))
+      out += std::to_string(c.row + 1) + column_letters(c.column) + "=" + std::string(t.text(c)) +
+             "\n";
+  return out;
+}
+
+TEST(CsvReader, QuotedFieldsHoldDelimitersQuotesAndLineBreaks) {
+  const CellTable t =
+      read_delimited("a,\"b,c\",\"say \"\"hi\"\"\"\r\n\"two\nlines\",x,\r\nlast,,z");
+  EXPECT_EQ(dump(t),
+            "1A=a\n1B=b,c\n1C=say \"hi\"\n"
+            "2A=two\nlines\n2B=x\n"  // a record with a line break inside stays one row
+            "3A=last\n3C=z\n");
+  EXPECT_EQ(t.row_count(), 3u);
+  EXPECT_EQ(t.column_count(), 3u);
+}
+
+TEST(CsvReader, LineEndsOfEveryKindAndEmptyLinesKeepTheirRows) {
+  EXPECT_EQ(dump(read_delimited("a\rb\n\nc\r\nd\n")), "1A=a\n2A=b\n4A=c\n5A=d\n");
+}
+
+TEST(CsvReader, DelimiterIsDetectedFromTheFirstRecord) {
+  EXPECT_EQ(detect_delimiter("a,b,c\n"), ',');
+  EXPECT_EQ(detect_delimiter("Name;Score\nAnn;1,5"), ';');  // decimal commas below the header
+  EXPECT_EQ(detect_delimiter("a\tb\tc,d\n"), '\t');
+  EXPECT_EQ(detect_delimiter("\"x;y;z\",b\n"), ',');  // delimiters inside quotes do not count
+  EXPECT_EQ(detect_delimiter("one column\n"), ',');
+  EXPECT_EQ(dump(read_delimited("a;b\n1,5;2\n")), "1A=a\n1B=b\n2A=1,5\n2B=2\n");
+}
+
+TEST(CsvReader, Utf8WithOrWithoutBomAndWindows1252) {
+  EXPECT_EQ(dump(read_delimited("\xEF\xBB\xBFJos\xC3\xA9,1\n")), "1A=Jos\xC3\xA9\n1B=1\n");
+  EXPECT_EQ(dump(read_delimited("M\xFCller;\x80\n")), "1A=M\xC3\xBCller\n1B=\xE2\x82\xAC\n");
+}
+
+TEST(CsvReader, RefusesBinaryAndAnOpenQuote) {
+  const auto message = [](std::string_view bytes) {
+    try {
+      read_delimited(bytes);
+    } catch (const SheetError& e) {
+      return std::string(e.what());
+    }
+    return std::string("accepted");
+  };
+  EXPECT_EQ(message(std::string("a,b\0c", 5)),
+            "the file holds binary data, not comma- or tab-separated text");
+  EXPECT_EQ(message("a,b\nc,\"open"),
+            "row 2, column B: a quoted field is not closed before the end of the file");
+}
+
+TEST(NumberText, ReadsAsASpreadsheetShowsIt) {
+  EXPECT_EQ(number_text("1"), "1");
+  EXPECT_EQ(number_text("1.0"), "1");
+  EXPECT_EQ(number_text("-0"), "0");
+  EXPECT_EQ(number_text("0.25"), "0.25");
+  EXPECT_EQ(number_text("0.30000000000000004"), "0.30000000000000004");
+  EXPECT_EQ(number_text("1.5E-7"), "1.5E-07");
+  EXPECT_EQ(number_text("123456789012"), "123456789012");
+  EXPECT_EQ(number_text("abc"), "abc");
+}
+
+TEST(XlsxReader, NumbersEmptyColumnsSharedStringsAndSheets) {
+  const SheetRead read = read_xlsx(fixture("numbers.xlsx"));
+  EXPECT_EQ(read.sheet_name, "Scores");
+  EXPECT_EQ(read.sheet_names, (std::vector<std::string>{"Scores", "Notes"}));
+  const CellTable& t = read.table;
+  EXPECT_EQ(t.at(0, 0), "ID");
+  EXPECT_EQ(t.at(2, 0), "1001");  // a number, not "1001.0"
+  EXPECT_EQ(t.at(1, 3), "1");
+  EXPECT_EQ(t.at(2, 2), "");     // the empty column
+  EXPECT_EQ(t.at(5, 6), "");     // a skipped cell
+  EXPECT_EQ(t.row_count(), 7u);  // the formatted empty row holds no cell
+  EXPECT_EQ(dump(read_xlsx(fixture("numbers.xlsx"), "Notes").table), "1A=not the answers\n");
+
+  const CellTable texts = read_xlsx(fixture("text_answers.xlsx")).table;
+  EXPECT_EQ(texts.at(2, 1), "\xC3\x89mile Zola");
+  EXPECT_EQ(texts.at(1, 2), "Paris");
+}
+
+TEST(OdsReader, RepeatedCellsAndRowsSpacesAndSpans) {
+  const SheetRead read = read_ods(fixture("true_false.ods"));
+  EXPECT_EQ(read.sheet_names, (std::vector<std::string>{"Class 7B", "Other"}));
+  EXPECT_EQ(dump(read.table),
+            "1A=Pupil\n1B=1\n1C=2\n1D=3\n1E=4\n"
+            "2A=Key\n2B=T\n2C=T\n2D=F\n2E=T\n"
+            "3A=Anna  K.\n3B=T\n3C=T\n3D=T\n3E=F\n"
+            "4A=Twin\n4B=t\n4D=F\n4E=T\n"
+            "5A=Twin\n5B=t\n5D=F\n5E=T\n");
+  EXPECT_EQ(dump(read_ods(fixture("true_false.ods"), "Other").table), "1A=x\n");
+}
+
+TEST(SheetFile, EveryFailureNamesTheFile) {
+  const auto message = [](const std::string& bytes, SheetFormat f, const std::string& sheet = {}) {
+    try {
+      read_sheet_bytes(bytes, f, sheet, "class.xlsx");
+    } catch (const SheetError& e) {
+      return std::string(e.what());
+    }
+    return std::string("accepted");
+  };
+  EXPECT_EQ(message(fixture("truncated.xlsx"), SheetFormat::xlsx),
+            "class.xlsx: the workbook is damaged or truncated (its zip container cannot be read)");
+  EXPECT_EQ(message(fixture("true_false.ods"), SheetFormat::xlsx),
+            "class.xlsx: not a spreadsheet: the file is a zip archive but not an XLSX workbook");
+  EXPECT_EQ(message(fixture("numbers.xlsx"), SheetFormat::ods),
+            "class.xlsx: not a spreadsheet: the workbook has no content.xml");
+  EXPECT_EQ(
+      message(fixture("true_false.ods"), SheetFormat::ods, "Marks"),
+      "class.xlsx: the workbook has no sheet named 'Marks' (its sheets: 'Class 7B', 'Other')");
+  EXPECT_EQ(message(",,\n,,\n", SheetFormat::csv), "class.xlsx: the file holds no cells");
+}
+
+TEST(Columns, NumbersLettersAndRanges) {
+  std::string error;
+  using V = std::vector<std::uint32_t>;
+  EXPECT_EQ(parse_columns("3,2", error), (V{2, 1}));
+  EXPECT_EQ(parse_columns("C,b", error), (V{2, 1}));
+  EXPECT_EQ(parse_columns("D-F, AA", error), (V{3, 4, 5, 26}));
+  EXPECT_EQ(parse_columns("4-43", error)->size(), 40u);
+  EXPECT_EQ(parse_columns("D-AQ", error)->back(), 42u);
+  for (const char* bad : {"0", "D-", "F-D", "", "A1", "1,,2"}) {
+    EXPECT_FALSE(parse_columns(bad, error)) << bad;
+  }
+  EXPECT_EQ(error, "'' is not a column or a range of columns (for example 3, C or D-AQ)");
+  EXPECT_EQ(column_letters(0), "A");
+  EXPECT_EQ(column_letters(25), "Z");
+  EXPECT_EQ(column_letters(26), "AA");
+  EXPECT_EQ(column_letters(16383), "XFD");
+}
+
+}  // namespace
+}  // namespace jrv
