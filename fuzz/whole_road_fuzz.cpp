@@ -103,22 +103,23 @@ bool digit(char c) {
 }
 
 // "nan" or "inf" standing as a word, or a minus sign before a number that is all zeros.
-void check_numbers(std::string_view line) {
-  for (std::size_t i = 0; i + 3 <= line.size(); ++i) {
-    const std::string_view w = line.substr(i, 3);
-    const bool word =
-        (i == 0 || !letter(line[i - 1])) && (i + 3 == line.size() || !letter(line[i + 3]));
-    if (!word) continue;
-    std::string lower(w);
-    for (char& c : lower) c = static_cast<char>(c | 0x20);
-    if (lower == "nan" || lower == "inf") fail("a number printed as nan or inf", line);
+// Runs over every line of every text, so it is kept out of the coverage tracing.
+__attribute__((no_sanitize("coverage"))) void check_numbers(std::string_view line) {
+  const std::size_t n = line.size();
+  for (std::size_t i = 0; i + 3 <= n; ++i) {
+    const char c = static_cast<char>(line[i] | 0x20);
+    if (c != 'n' && c != 'i') continue;
+    const char a = static_cast<char>(line[i + 1] | 0x20), b = static_cast<char>(line[i + 2] | 0x20);
+    const bool spelled = c == 'n' ? a == 'a' && b == 'n' : a == 'n' && b == 'f';
+    if (spelled && (i == 0 || !letter(line[i - 1])) && (i + 3 == n || !letter(line[i + 3])))
+      fail("a number printed as nan or inf", line);
   }
-  for (std::size_t i = 0; i + 1 < line.size(); ++i) {
+  for (std::size_t i = 0; i + 1 < n; ++i) {
     if (line[i] != '-' || !(digit(line[i + 1]) || line[i + 1] == '.')) continue;
     if (i > 0 && (digit(line[i - 1]) || line[i - 1] == '.')) continue;  // "(3.3-8.7)"
     std::size_t end = i + 1;
     bool nonzero = false, any_digit = false;
-    while (end < line.size() && (digit(line[end]) || line[end] == '.')) {
+    while (end < n && (digit(line[end]) || line[end] == '.')) {
       nonzero |= digit(line[end]) && line[end] != '0';
       any_digit |= digit(line[end]);
       ++end;
@@ -198,10 +199,15 @@ std::size_t count_starting(const Lines& lines, std::string_view start) {
   return n;
 }
 
-// The lines of a listing: after the first line of dashes, up to the first line of "=".
+// Column rules under a listing's heading: dashes and blanks only ("-- ----- -------").
+bool rule(const std::string& line) {
+  return line.find("--") != std::string::npos && line.find_first_not_of("- ") == std::string::npos;
+}
+
+// The lines of a listing: after its column rules, up to the first line of "=".
 std::size_t listing_length(const Lines& lines) {
   std::size_t i = 0;
-  while (i < lines.size() && lines[i].rfind("---", 0) != 0) ++i;
+  while (i < lines.size() && !rule(lines[i])) ++i;
   std::size_t n = 0;
   for (++i; i < lines.size() && lines[i].rfind("===", 0) != 0; ++i) ++n;
   return n;
