@@ -204,12 +204,16 @@ bool rule(const std::string& line) {
   return line.find("--") != std::string::npos && line.find_first_not_of("- ") == std::string::npos;
 }
 
-// The lines of a listing: after its column rules, up to the first line of "=".
+// The lines of a listing: after its column rules, up to the first line of "=" only.
 std::size_t listing_length(const Lines& lines) {
   std::size_t i = 0;
   while (i < lines.size() && !rule(lines[i])) ++i;
   std::size_t n = 0;
-  for (++i; i < lines.size() && lines[i].rfind("===", 0) != 0; ++i) ++n;
+  // A label may begin with "=", a listing line never is all "=".
+  auto banner = [](const std::string& l) {
+    return !l.empty() && l.find_first_not_of('=') == std::string::npos;
+  };
+  for (++i; i < lines.size() && !banner(lines[i]); ++i) ++n;
   return n;
 }
 
