@@ -43,9 +43,13 @@ cp "$cli" "$tmp/jrv-cli"
 chmod 555 "$tmp/earlier"
 runas=()
 [ "$(id -u)" == 0 ] && runas=(setpriv --reuid=65534 --regid=65534 --clear-groups)
-expect_refused "read-only folder" \
-  "$(status "${runas[@]}" "$tmp/jrv-cli" analyze "$tmp/s1.jrv" -o "$tmp/earlier/r.txt" \
-    --save $save --sort-examinees score)" "Permission denied" "$tmp/earlier" "$before"
+if "${runas[@]}" true 2>/dev/null; then
+  expect_refused "read-only folder" \
+    "$(status "${runas[@]}" "$tmp/jrv-cli" analyze "$tmp/s1.jrv" -o "$tmp/earlier/r.txt" \
+      --save $save --sort-examinees score)" "Permission denied" "$tmp/earlier" "$before"
+else
+  echo "skipped: the read-only case needs setpriv to drop root's privileges"
+fi
 chmod 755 "$tmp/earlier"
 
 # A path that is a folder (with a file in it that must stay).
