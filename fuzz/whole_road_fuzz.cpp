@@ -88,6 +88,7 @@ void clean_typed_texts(jrv::EditorDocument& doc, jrv::Workspace& ws) {
   for (auto* s : {&e.title, &e.comments, &e.answer_key, &e.include, &e.missing_data}) clean(*s);
   for (auto& line : e.data_lines) clean(line);
   for (auto& label : doc.grades.labels) clean(label);
+  for (auto& percent : doc.grades.percents) clean(percent);  // shown as typed ("Pass= -0")
   for (auto& label : ws.grade_scale.grade_labels) clean(label);
   for (auto& name : ws.content_area_names) clean(name);
   for (auto& name : ws.cognitive_level_names) clean(name);
