@@ -29,14 +29,6 @@ void add(InputReading& r, const CheckResult& result) {
   r.messages.insert(r.messages.end(), result.messages.begin(), result.messages.end());
 }
 
-// A count that indexes a fixed table: a number, and within 0..max.
-int bounded_count(const std::string& text, int max, const char* what) {
-  const int n = to_int(text);
-  if (n < 0 || n > max)
-    throw ConversionError("'" + text + "' is not a valid " + what + " (0 to " + int_str(max) + ")");
-  return n;
-}
-
 int digit_after(const std::string& line, std::size_t comma) {
   if (comma == std::string::npos || comma + 1 >= line.size()) return 0;
   const char c = line[comma + 1];
@@ -145,8 +137,7 @@ void read_data_lines(InputReading& r) {
 void read_grades(InputReading& r) {
   auto& window = r.doc.grades;
   auto& scale = r.ws.grade_scale;
-  const int g =
-      bounded_count(r.cursor.next_value(), kMaxGradeCategories, "number of grade categories");
+  const int g = to_count(r.cursor.next_value(), kMaxGradeCategories, "number of grade categories");
   if (g == 0) {
     add(r, choose_grade_scheme(GradeScheme::none, window, scale, r.ws.options));
   } else {
@@ -172,8 +163,10 @@ void read_grades(InputReading& r) {
 void read_alternatives(InputReading& r) {
   auto& ws = r.ws;
   auto& grid = r.doc.alternatives;
-  const int count = to_int(r.cursor.next_value());
-  ws.alt_item_count = std::max(count, 0);
+  // One row per item at most; the count is kept, so it is checked before it is trusted.
+  const int count =
+      to_count(r.cursor.next_value(), kMaxItems, "number of items with alternative answers");
+  ws.alt_item_count = count;
   grid.rows.clear();
   for (int row = 1; row <= count; ++row) {
     AltAnswerGrid::Row cells{};
@@ -198,8 +191,7 @@ void read_alternatives(InputReading& r) {
 
 void read_content_areas(InputReading& r) {
   auto& ws = r.ws;
-  ws.content_area_count =
-      bounded_count(r.cursor.next_value(), kMaxSpecAreas, "number of content areas");
+  ws.content_area_count = to_count(r.cursor.next_value(), kMaxSpecAreas, "number of content areas");
   for (int i = 1; i <= ws.content_area_count; ++i)
     ws.content_area_names[static_cast<std::size_t>(i)] =
         cut(r.cursor.next_value(), kMaxSpecNameLength);
@@ -208,7 +200,7 @@ void read_content_areas(InputReading& r) {
 void read_cognitive_levels(InputReading& r) {
   auto& ws = r.ws;
   ws.cognitive_level_count =
-      bounded_count(r.cursor.next_value(), kMaxSpecAreas, "number of cognitive levels");
+      to_count(r.cursor.next_value(), kMaxSpecAreas, "number of cognitive levels");
   for (int i = 1; i <= ws.cognitive_level_count; ++i)
     ws.cognitive_level_names[static_cast<std::size_t>(i)] =
         cut(r.cursor.next_value(), kMaxSpecNameLength);
@@ -217,10 +209,10 @@ void read_cognitive_levels(InputReading& r) {
 void read_item_specs(InputReading& r) {
   auto& ws = r.ws;
   if (ws.content_area_count == 0 && ws.cognitive_level_count == 0) return;
-  for (int i = 1; i <= ws.num_items; ++i) {
-    if (i > kMaxItems && r.cursor.at_end()) break;
+  // One line per item of the table; the count is checked before it is trusted.
+  const int items = to_count(r.doc.editor.items, kMaxItems, "number of items");
+  for (int i = 1; i <= items; ++i) {
     const std::string line = r.cursor.next();
-    if (i > kMaxItems) continue;
     const auto first = line.find(',');
     const auto second = first == std::string::npos ? first : line.find(',', first + 1);
     // A number beyond the table's counts names nothing: the item belongs to none.

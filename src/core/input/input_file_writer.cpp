@@ -101,10 +101,11 @@ Lines input_file_lines(const EditorDocument& doc, const Workspace& ws) {
     out.push_back(std::string(f::kCognitive) + int_str(i) + "= " +
                   ws.cognitive_level_names[static_cast<std::size_t>(i)]);
   if (areas > 0 || levels > 0) {
-    // As many item lines as the reader will take: the item count the file states.
-    const int k = parse_int(e.items).value_or(ws.num_items);
-    for (int i = 1; i <= k; ++i)
-      out.push_back(item_line(i, i <= kMaxItems ? ws.item_specs[i] : ItemSpec{}));
+    // As many item lines as the reader will take: the item count the file states, which
+    // the reader refuses past the item table (and so must the writer, before it loops).
+    const std::string count = parse_int(e.items) ? e.items : int_str(ws.num_items);
+    const int k = to_count(count, kMaxItems, "number of items");
+    for (int i = 1; i <= k; ++i) out.push_back(item_line(i, ws.item_specs[i]));
   }
   return out;
 }

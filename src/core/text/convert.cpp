@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <string>
 
 #include "core/text/errors.h"
 
@@ -46,6 +47,14 @@ std::int32_t to_int(std::string_view text) {
 double to_double(std::string_view text) {
   if (auto v = parse_double(text)) return *v;
   throw ConversionError("'" + std::string(text) + "' is not a valid floating point value");
+}
+
+std::int32_t to_count(std::string_view text, std::int32_t max, std::string_view what) {
+  const std::int32_t n = to_int(text);
+  if (n < 0 || n > max)
+    throw ConversionError("'" + std::string(text) + "' is not a valid " + std::string(what) +
+                          " (0 to " + std::to_string(max) + ")");
+  return n;
 }
 
 }  // namespace jrv

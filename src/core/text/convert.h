@@ -20,6 +20,10 @@ std::optional<double> parse_double(std::string_view text);
 std::int32_t to_int(std::string_view text);
 double to_double(std::string_view text);
 
+// A count that a reader or writer loops over or indexes a table with: an integer from 0 to
+// `max`, else ConversionError naming it ("'150' is not a valid number of items (0 to 100)").
+std::int32_t to_count(std::string_view text, std::int32_t max, std::string_view what);
+
 // Text without leading and trailing blanks (space and tab).
 std::string_view trim(std::string_view text);
 

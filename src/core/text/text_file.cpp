@@ -14,8 +14,15 @@ namespace jrv {
 
 namespace {
 
+// `what` "path": the system's text for `cause`. A failure that left no cause is still an
+// input/output error, never "Success".
+std::string failure(const std::filesystem::path& path, const char* what, int cause) {
+  return std::string(what) + " \"" + path.string() +
+         "\": " + std::strerror(cause != 0 ? cause : EIO);
+}
+
 std::string reason(const std::filesystem::path& path, const char* what) {
-  return std::string(what) + " \"" + path.string() + "\": " + std::strerror(errno);
+  return failure(path, what, errno);
 }
 
 std::filesystem::path temp_beside(const std::filesystem::path& target) {
@@ -66,24 +73,34 @@ std::string join_crlf(const Lines& lines) {
 
 void write_bytes(const std::filesystem::path& path, const std::string& bytes) {
   const auto tmp = temp_beside(path);
+  // Each failure keeps its own cause: the clean-up after it must not replace the reason
+  // the user is told (a removed temporary file would otherwise report "Success").
+  auto fail = [&](const char* what, int cause) {
+    std::error_code ignored;
+    std::filesystem::remove(tmp, ignored);
+    throw FileError(failure(path, what, cause));
+  };
+  bool written = false;
+  int cause = 0;
   {
+    errno = 0;
     std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-    if (!out) throw FileError(reason(path, "Cannot create file"));
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      const auto msg = reason(path, "Cannot write file");
-      std::error_code ec;
-      std::filesystem::remove(tmp, ec);
-      throw FileError(msg);
+    if (!out) fail("Cannot create file", errno);
+    errno = 0;
+    written = static_cast<bool>(
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush());
+    cause = errno;
+    errno = 0;
+    out.close();  // before the clean-up: an open file cannot be removed everywhere
+    if (written && out.fail()) {
+      written = false;
+      cause = errno;
     }
   }
+  if (!written) fail("Cannot write file", cause);
   std::error_code ec;
   std::filesystem::rename(tmp, path, ec);
-  if (ec) {
-    std::filesystem::remove(tmp, ec);
-    throw FileError("Cannot write file \"" + path.string() + "\": " + ec.message());
-  }
+  if (ec) fail("Cannot write file", ec.value());
 }
 
 void write_lines(const std::filesystem::path& path, const Lines& lines) {

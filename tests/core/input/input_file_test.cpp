@@ -373,6 +373,58 @@ TEST(InputFile, TrailingEmptyLinesAndTooManyExaminees) {
                 "the file has fewer data lines than # Examinees"});
 }
 
+// Every count the reader repeats a reading for, or keeps in a table, is bounded before it is
+// used, and the message names the count; the writer checks the item count it writes lines for.
+TEST(InputFile, CountsPastTheirTablesAreRefusedByName) {
+  struct Case {
+    Lines tail;
+    std::string items, message;
+  } cases[] = {
+      {{"# Grades      = 0", "#Alternatives = 1000000000"},
+       "3",
+       "'1000000000' is not a valid number of items with alternative answers (0 to 100)"},
+      {{"# Grades      = 0", "#Alternatives = -1"},
+       "3",
+       "'-1' is not a valid number of items with alternative answers (0 to 100)"},
+      {{"# Grades      = 14"}, "3", "'14' is not a valid number of grade categories (0 to 13)"},
+      {{"# Grades      = 0", "#Alternatives = 0", "#Content Areas= 7"},
+       "3",
+       "'7' is not a valid number of content areas (0 to 6)"},
+      {{"# Grades      = 0", "#Alternatives = 0", "#Content Areas= 1", "Area 1        = A",
+        "#Cognitives   = 0", "01,1,0"},
+       "1979929312",
+       "'1979929312' is not a valid number of items (0 to 100)"},
+  };
+  for (const auto& c : cases) {
+    Lines lines = plain_file(c.tail);
+    lines[4] = "# Items       = " + c.items;
+    EditorDocument doc;
+    Workspace ws;
+    const OpenResult r = read_input_lines(lines, doc, ws);
+    EXPECT_FALSE(r.read) << c.message;
+    EXPECT_EQ(r.messages.empty() ? "" : r.messages.back(), c.message);
+    EXPECT_EQ(doc.editor.data_lines.size(), 2u) << "what was read before stays";
+  }
+
+  // The same item count typed into the editor: the save is refused before any line is made,
+  // whether the count comes from the field or, when that is no number, from the workspace.
+  EditorDocument doc = fixtures::small_test();
+  Workspace ws;
+  ws.content_area_count = 1;
+  doc.editor.items = "1979929312";
+  try {
+    (void)input_file_lines(doc, ws);
+    ADD_FAILURE() << "an item count of 1979929312 was written";
+  } catch (const ConversionError& e) {
+    EXPECT_STREQ(e.what(), "'1979929312' is not a valid number of items (0 to 100)");
+  }
+  doc.editor.items = "many";
+  ws.num_items = -5;
+  EXPECT_THROW((void)input_file_lines(doc, ws), ConversionError);
+  doc.editor.items = "100";
+  EXPECT_EQ(input_file_lines(doc, ws).back(), "100,0,0");
+}
+
 TEST(InputFile, MissingFileIsAFileError) {
   EditorDocument doc;
   Workspace ws;

@@ -4,6 +4,7 @@
 
 #include "core/input/editor_check.h"
 #include "core/input/input_file_writer.h"
+#include "core/text/errors.h"
 
 namespace jrv {
 namespace {
@@ -147,6 +148,21 @@ TEST(LegacyReader, WrongLayoutStopsAtTheFirstCountThatIsNoNumber) {
 
   EXPECT_FALSE(read_legacy_lines(6, {}, doc, ws).read);
   EXPECT_FALSE(open_legacy_input_file(3, fixture("no_such_file.jrv"), doc, ws).read);
+}
+
+// Found by fuzzing: a version-3 file whose item count, 1979929312, was taken as it stood, so
+// saving the import wrote that many item lines until memory ran out. The reading now stops at
+// that count and says so; the import writes nothing.
+TEST(LegacyReader, AnItemCountPastTheTableStopsTheReadingByName) {
+  EditorDocument doc;
+  Workspace ws;
+  const OpenResult r = open_legacy_input_file(3, fixture("v3_huge_item_count.jrv"), doc, ws);
+  EXPECT_FALSE(r.read);
+  ASSERT_FALSE(r.messages.empty());
+  EXPECT_NE(r.messages.back().find("1979929312' is not a valid number of items (0 to 100)"),
+            std::string::npos)
+      << r.messages.back();
+  EXPECT_THROW((void)input_file_lines(doc, ws), ConversionError);
 }
 
 }  // namespace

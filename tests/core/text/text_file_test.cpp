@@ -73,5 +73,27 @@ TEST(TextFile, MissingFileIsAFileError) {
   EXPECT_THROW(read_lines(scratch("does-not-exist.txt")), FileError);
 }
 
+// The clean-up of the temporary file once replaced the cause with "Success".
+TEST(TextFile, AFailedWriteNamesItsCause) {
+  const auto folder = scratch("target-is-a-folder");
+  fs::create_directories(folder / "inside");
+  const auto missing = scratch("missing-folder") / "x.txt";
+  const std::pair<fs::path, std::string> cases[] = {
+      {folder, "Cannot write file \"" + folder.string() + "\": Is a directory"},
+      {missing, "Cannot create file \"" + missing.string() + "\": No such file or directory"},
+  };
+  for (const auto& [path, message] : cases) {
+    try {
+      write_lines(path, {"new"});
+      ADD_FAILURE() << "no error writing " << path;
+    } catch (const FileError& e) {
+      EXPECT_EQ(std::string(e.what()), message);
+    }
+  }
+  EXPECT_TRUE(fs::is_directory(folder / "inside"));
+  for (const auto& e : fs::directory_iterator(folder.parent_path()))
+    EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << e.path();
+}
+
 }  // namespace
 }  // namespace jrv
