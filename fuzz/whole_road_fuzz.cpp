@@ -19,9 +19,17 @@
 #include <string>
 #include <string_view>
 
+#include <nlohmann/json.hpp>
+
 #include "core/analysis/analysis_run.h"
 #include "core/charts/bar_charts.h"
 #include "core/charts/histogram.h"
+#include "core/diagnostics/item_diagnostics.h"
+#include "core/diagnostics/regrade_report.h"
+#include "core/diagnostics/regrade_session.h"
+#include "core/export/report_html.h"
+#include "core/export/report_model.h"
+#include "core/export/results_json.h"
 #include "core/input/comma_exports.h"
 #include "core/input/editor_actions.h"
 #include "core/input/input_file_reader.h"
@@ -240,13 +248,48 @@ void check_line_counts(const jrv::Workspace& ws, const Lines& item_stats, const 
                  "grade reports: one report per examinee");
 }
 
-// Later additions to the road go here, each with its own checks: the JSON of the run (it
-// must parse), the HTML report's content, the item diagnostics, and a regrade of one item
-// chosen by `pick`.
+// The outputs beside the classical reports: the item diagnostics, the JSON of the run (it
+// must parse, and hold one entry per item and per examinee), the HTML report, and a regrade
+// of the item `pick` chooses, which must analyse and compare without a fault.
 void later_texts(const jrv::Workspace& ws, const jrv::EditorDocument& doc, std::uint8_t pick) {
-  (void)ws;
-  (void)doc;
-  (void)pick;
+  const jrv::DiagnosticsResult d = jrv::diagnose(ws);
+  for (const auto& item : d.item_list) {
+    for (const auto& o : item.options) {
+      for (double x : {o.proportion, o.mean_score, o.rest_point_biserial, o.upper, o.lower})
+        check_finite(x, "an option statistic");
+      for (double x : o.groups) check_finite(x, "a score-group proportion");
+    }
+  }
+  for (const auto& ci : {d.kr20_ci95, d.kr20_ci90}) {
+    if (ci) {
+      check_finite(ci->low, "a reliability interval");
+      check_finite(ci->high, "a reliability interval");
+    }
+  }
+
+  const std::string json_text = jrv::results_json(ws, d);
+  const auto json = nlohmann::json::parse(json_text, nullptr, false);
+  if (json.is_discarded()) fail("the JSON does not parse", json_text.substr(0, 200));
+  expect_count(json["items"].size(), static_cast<std::size_t>(ws.num_items), "JSON items");
+  expect_count(json["examinees"].size(), static_cast<std::size_t>(ws.num_cases),
+               "JSON examinees");
+
+  const jrv::ReportModel model = jrv::build_report(ws, d, "8 December 2026");
+  check_lines(jrv::split_lines(jrv::report_html(model).html));
+
+  if (ws.num_items < 1) return;
+  const int item = 1 + pick % ws.num_items;
+  jrv::RegradeSession session(doc, ws);
+  const jrv::ItemDecision decision{(pick & 0x80) != 0 ? jrv::DecisionKind::drop
+                                                      : jrv::DecisionKind::credit,
+                                   item, 0};
+  if (session.decide(decision)) return;  // refused: nothing to regrade
+  const jrv::Regrade r = session.result();
+  if (!r.check.failed) {
+    check_statistics(r.workspace);
+    check_lines(jrv::regrade_summary_lines(r.comparison));
+  }
+  session.undo();
 }
 
 }  // namespace

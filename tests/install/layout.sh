@@ -28,11 +28,11 @@ expected=(
 for size in 16 22 24 32 48 64 128 256 512; do
   expected+=(share/icons/hicolor/${size}x${size}/apps/$id.png)
 done
-[ "$with_ui" = ON ] && expected+=(bin/jrv)
+[ "$with_ui" = ON ] && expected+=(bin/jrv bin/jrv-pdf)
 for f in "${expected[@]}"; do
   check "installed $f" yes "$([ -s "$root/$f" ] && echo yes || echo no)"
 done
-for b in jrv-cli jrv; do
+for b in jrv-cli jrv jrv-pdf; do
   [ -e "$root/bin/$b" ] && check "$b is executable" yes "$([ -x "$root/bin/$b" ] && echo yes || echo no)"
 done
 # Nothing outside the prefix, nothing that was not meant to be there.
