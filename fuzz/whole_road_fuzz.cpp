@@ -271,8 +271,7 @@ void later_texts(const jrv::Workspace& ws, const jrv::EditorDocument& doc, std::
   const auto json = nlohmann::json::parse(json_text, nullptr, false);
   if (json.is_discarded()) fail("the JSON does not parse", json_text.substr(0, 200));
   expect_count(json["items"].size(), static_cast<std::size_t>(ws.num_items), "JSON items");
-  expect_count(json["examinees"].size(), static_cast<std::size_t>(ws.num_cases),
-               "JSON examinees");
+  expect_count(json["examinees"].size(), static_cast<std::size_t>(ws.num_cases), "JSON examinees");
 
   const jrv::ReportModel model = jrv::build_report(ws, d, "8 December 2026");
   check_lines(jrv::split_lines(jrv::report_html(model).html));
@@ -280,9 +279,8 @@ void later_texts(const jrv::Workspace& ws, const jrv::EditorDocument& doc, std::
   if (ws.num_items < 1) return;
   const int item = 1 + pick % ws.num_items;
   jrv::RegradeSession session(doc, ws);
-  const jrv::ItemDecision decision{(pick & 0x80) != 0 ? jrv::DecisionKind::drop
-                                                      : jrv::DecisionKind::credit,
-                                   item, 0};
+  const jrv::ItemDecision decision{
+      (pick & 0x80) != 0 ? jrv::DecisionKind::drop : jrv::DecisionKind::credit, item, 0};
   if (session.decide(decision)) return;  // refused: nothing to regrade
   const jrv::Regrade r = session.result();
   if (!r.check.failed) {

@@ -404,8 +404,8 @@ TEST(InputFile, CountsPastTheirTablesAreRefusedByName) {
     EXPECT_FALSE(r.read) << c.message;
     // The reader adds where it stopped, as for every reading error.
     const std::string said = r.messages.empty() ? "" : r.messages.back();
-    EXPECT_TRUE(said.starts_with(c.message + " (line ")) << "said:     " << said << "\nexpected: "
-                                                         << c.message << " (line ...)";
+    EXPECT_TRUE(said.starts_with(c.message + " (line "))
+        << "said:     " << said << "\nexpected: " << c.message << " (line ...)";
     EXPECT_EQ(doc.editor.data_lines.size(), 2u) << "what was read before stays";
   }
 
