@@ -176,7 +176,7 @@ int regrade(const Args& args) {
       return status;
   }
   if (!parsed->changes.empty())
-    write_lines(parsed->changes, regrade_changes_csv(result.comparison));
+    write_utf8_lines(parsed->changes, regrade_changes_csv(result.comparison));
   return 0;
 }
 
