@@ -51,11 +51,7 @@ void TMapForm::ImportSpreadsheet1Click() {
 void TMapForm::import_spreadsheet_file(const QString& path) {
   const auto choice = choose_sheet_import(session_.prompter, this, path);
   if (!choice) return;
-  const CheckResult reset = load_sheet_import(choice->imported, session_.doc, session_.ws);
-  session_.imported_roster = choice->imported.roster;
-  session_.imported_lines = choice->imported.fields.data_lines;
-  session_.input_saved = false;
-  session_.current_file_name.clear();
+  const CheckResult reset = take_sheet_import(session_, choice->imported);
   show_messages(session_.prompter, this, reset.messages);
   // The editor shows the imported test; nothing is analysed before "Close && Analyze".
   rdo_edit_data->setChecked(true);

@@ -130,6 +130,11 @@ void TEditForm::Open1Click() {
   if (!path) return;
   store_fields();
   const OpenResult result = open_input_file(to_path(*path), session_.doc, session_.ws);
+  show_opened(result, *path);
+}
+
+// What the editor shows after a test file was read (or refused).
+void TEditForm::show_opened(const OpenResult& result, const QString& path) {
   load_fields();
   rebuild_rulers();
   show_messages(session_.prompter, this, result.messages,
@@ -137,7 +142,7 @@ void TEditForm::Open1Click() {
   if (result.read) {
     remember_as_saved();
     session_.windows.map->Label6->hide();
-    remembered::add_recent_test(*path);
+    remembered::add_recent_test(path);
   }
 }
 

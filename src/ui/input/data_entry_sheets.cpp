@@ -15,11 +15,7 @@ void TEditForm::ImportSpreadsheet2Click() {
   if (!session_.windows.map->maybe_save_test()) return;
   const auto choice = choose_sheet_import(session_.prompter, this);
   if (!choice) return;
-  const CheckResult reset = load_sheet_import(choice->imported, session_.doc, session_.ws);
-  session_.imported_roster = choice->imported.roster;
-  session_.imported_lines = choice->imported.fields.data_lines;
-  session_.input_saved = false;
-  session_.current_file_name.clear();
+  const CheckResult reset = take_sheet_import(session_, choice->imported);
   load_fields();
   rebuild_rulers();
   show_check(reset);

@@ -64,15 +64,7 @@ void TEditForm::open_input_version(int version) {
   if (!path) return;
   const OpenResult result =
       open_legacy_input_file(version, to_path(*path), session_.doc, session_.ws);
-  load_fields();
-  rebuild_rulers();
-  show_messages(session_.prompter, this, result.messages,
-                result.read ? MessageKind::information : MessageKind::error);
-  if (result.read) {
-    remember_as_saved();
-    session_.windows.map->Label6->hide();
-    remembered::add_recent_test(*path);
-  }
+  show_opened(result, *path);
 }
 
 void TEditForm::OpenJRVv330File1Click() {

@@ -17,6 +17,7 @@ class QPushButton;
 namespace jrv {
 struct CheckResult;
 struct EditorDocument;
+struct OpenResult;
 struct Workspace;
 }  // namespace jrv
 
@@ -209,6 +210,7 @@ class TEditForm : public QDialog {
   void set_fields_quietly(const std::function<void()>& change);
   // The file set to open, or the one chosen in the open dialog.
   std::optional<QString> file_to_open_or_ask(const FileDialogSpec& spec);
+  void show_opened(const OpenResult& result, const QString& path);
 
   Session& session_;
   QString pending_focus_;

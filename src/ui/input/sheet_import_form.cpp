@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "ui/app/session.h"
 #include "ui/support/prompter.h"
 #include "ui/support/qt_text.h"
 
@@ -252,6 +253,15 @@ std::optional<SheetImportChoice> choose_sheet_import(Prompter& prompter, QWidget
   TSheetImportForm form(path, format, std::move(sheet), parent);
   if (prompter.show_modal(form) != QDialog::Accepted || !form.imported()) return std::nullopt;
   return SheetImportChoice{*form.imported(), path};
+}
+
+CheckResult take_sheet_import(Session& session, const SheetImport& imported) {
+  const CheckResult reset = load_sheet_import(imported, session.doc, session.ws);
+  session.imported_roster = imported.roster;
+  session.imported_lines = imported.fields.data_lines;
+  session.input_saved = false;
+  session.current_file_name.clear();
+  return reset;
 }
 
 }  // namespace jrv::ui

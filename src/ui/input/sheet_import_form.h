@@ -20,6 +20,8 @@ class QTableWidget;
 
 namespace jrv::ui {
 
+struct Session;
+
 class Prompter;
 
 class TSheetImportForm : public QDialog {
@@ -73,5 +75,9 @@ struct SheetImportChoice {
 // otherwise the user chooses one.
 std::optional<SheetImportChoice> choose_sheet_import(Prompter& prompter, QWidget* parent,
                                                      const QString& preset = {});
+
+// The imported test replaces the session's test, unsaved and unnamed, with its roster kept
+// for the gradebook. Returns the check of the emptied editor (its messages to show).
+CheckResult take_sheet_import(Session& session, const SheetImport& imported);
 
 }  // namespace jrv::ui
