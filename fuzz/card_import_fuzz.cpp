@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/input/card_import.h"
+#include "core/text/encoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
@@ -30,13 +31,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!(doc.editor == before)) std::abort();  // a refusal changes nothing
     return 0;
   }
-  const std::size_t width = 43 + doc.editor.answer_key.size();
-  if (doc.editor.answer_key.size() > 100 || doc.editor.label_length != "43") std::abort();
-  if (doc.editor.options.size() != doc.editor.answer_key.size()) std::abort();
+  // Columns are characters: a key or name may hold letters of several bytes.
+  const std::size_t key_length = jrv::char_count(doc.editor.answer_key);
+  if (key_length > 100 || doc.editor.label_length != "43") std::abort();
+  if (doc.editor.options.size() != key_length) std::abort();
   for (const auto& l : doc.editor.data_lines) {
-    if (l.size() > 43 + 100) std::abort();
+    if (jrv::char_count(l) > 43 + 100) std::abort();
     if (l.find('*') != std::string::npos) std::abort();
-    (void)width;
   }
   return 0;
 }
