@@ -23,6 +23,12 @@ std::string csv_field(std::string_view text) {
   return out + '"';
 }
 
+// Labels typed in an older 8-bit file come as Windows-1252; the texts are always UTF-8.
+std::string change_label(const ExamineeChange& e) {
+  const std::string text = decode_text(e.label);
+  return std::string(trim(text));
+}
+
 }  // namespace
 
 Lines regrade_summary_lines(const RegradeComparison& c) {
@@ -42,13 +48,22 @@ Lines regrade_changes_csv(const RegradeComparison& c) {
   out.reserve(c.changed.size() + 1);
   out.emplace_back("label,old_score,new_score,old_percent,new_percent,old_grade,new_grade");
   for (const auto& e : c.changed) {
-    // Labels typed in an older 8-bit file come as Windows-1252; the file is always UTF-8.
-    out.push_back(csv_field(trim(decode_text(e.label))) + "," + int_str(e.old_score) + "," +
+    out.push_back(csv_field(change_label(e)) + "," + int_str(e.old_score) + "," +
                   int_str(e.new_score) + "," + fixed(e.old_percent, 2) + "," +
                   fixed(e.new_percent, 2) + "," + csv_field(e.old_grade) + "," +
                   csv_field(e.new_grade));
   }
   return out;
+}
+
+std::array<std::string, 4> examinee_change_cells(const ExamineeChange& e) {
+  const auto arrow = [](const std::string& before, const std::string& after) {
+    return before + " -> " + after;
+  };
+  const bool graded = !e.old_grade.empty() || !e.new_grade.empty();
+  return {change_label(e), arrow(int_str(e.old_score), int_str(e.new_score)),
+          arrow(fixed(e.old_percent, 2), fixed(e.new_percent, 2)),
+          graded ? arrow(e.old_grade, e.new_grade) : std::string()};
 }
 
 }  // namespace jrv

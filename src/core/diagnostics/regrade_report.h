@@ -1,6 +1,7 @@
 #pragma once
 // The texts of a regrade comparison: the before -> after summary and the changes file.
 
+#include <array>
 #include <string>
 
 #include "core/diagnostics/regrade_comparison.h"
@@ -17,5 +18,10 @@ Lines regrade_summary_lines(const RegradeComparison& c);
 // their surrounding blanks, quoted when they hold a comma, a quote or a line break;
 // percentages have two decimals as the quick examinee results print them.
 Lines regrade_changes_csv(const RegradeComparison& c);
+
+// One changed examinee as a list on screen shows it: the label as the changes file writes
+// it, then "old -> new" for the raw score, the percentage (two decimals) and the grade
+// (empty without a grade scale).
+std::array<std::string, 4> examinee_change_cells(const ExamineeChange& e);
 
 }  // namespace jrv

@@ -207,6 +207,21 @@ void TMapForm::run_go_to_data_editor() {
   }
   session_.editor_accepted = false;
   show_editor_while_reopen();
+  analyse_after_editor();
+}
+
+void TMapForm::analyse_edited_test() {
+  rdo_edit_data->setChecked(true);
+  enter_no_data_state();
+  session_.editor_start_mode = kEditCurrent;
+  session_.editor_accepted = false;
+  session_.reopen_editor = false;
+  session_.windows.edit->btn_doneClick();
+  if (session_.reopen_editor) show_editor_while_reopen();
+  analyse_after_editor();
+}
+
+void TMapForm::analyse_after_editor() {
   if (!btn_analyze->isEnabled()) return;
   if (session_.editor_accepted && session_.data_valid) {
     btn_analyzeClick();
@@ -252,6 +267,7 @@ void TMapForm::Generate1Click() {
 }
 
 bool TMapForm::maybe_save_test() {
+  if (before_test_replaced && !before_test_replaced()) return false;
   TEditForm& editor = *session_.windows.edit;
   if (editor.isVisible()) editor.store_fields();
   if (!session_.test_changed()) return true;

@@ -7,6 +7,7 @@
 #include <QMenu>
 
 #include "core/diagnostics/item_diagnostics.h"
+#include "core/diagnostics/regrade_session.h"
 #include "core/export/report_html.h"
 #include "core/text/errors.h"
 #include "core/text/text_file.h"
@@ -14,6 +15,7 @@
 #include "ui/app/map_main_unit.h"
 #include "ui/app/session.h"
 #include "ui/diagnostics/diagnostics_window.h"
+#include "ui/input/data_entry_unit.h"
 #include "ui/support/prompter.h"
 #include "ui/support/qt_text.h"
 #include "ui/support/widgets.h"
@@ -52,27 +54,66 @@ DiagnosticsCommands::DiagnosticsCommands(Session& session, TMapForm& main)
   main.File1->insertSeparator(SaveReportHtml1);
   connect(SaveReportHtml1, &QAction::triggered, this, &DiagnosticsCommands::SaveReportHtml1Click);
   connect(SaveReportPdf1, &QAction::triggered, this, &DiagnosticsCommands::SaveReportPdf1Click);
+
+  main.before_test_replaced = [this] {
+    return !window_ ||
+           window_->settle_decisions("Apply the item decisions to the test before it is replaced?");
+  };
 }
 
 TDiagnosticsForm* DiagnosticsCommands::window() {
-  if (!window_) window_ = new TDiagnosticsForm(session_.prompter, &main_);
+  if (!window_) {
+    window_ = new TDiagnosticsForm(session_.prompter, &main_);
+    connect(window_, &TDiagnosticsForm::apply_requested, this,
+            &DiagnosticsCommands::apply_decisions);
+  }
   return window_;
 }
 
 void DiagnosticsCommands::results_changed(bool available) {
   for (QAction* a : {ItemDiagnostics1, SaveReportHtml1, SaveReportPdf1}) a->setEnabled(available);
-  if (!window_) return;
+  if (!window_ || applying_) return;
   // A new run refreshes an open window; results that went away close it.
-  if (available && window_->isVisible())
-    window_->set_result(diagnose(session_.ws));
-  else if (!available)
+  if (available && window_->isVisible()) {
+    window_->start_regrade(session_.doc, session_.ws);
+  } else if (!available) {
+    settle_before_editing();
+    window_->hide();
+  }
+}
+
+void DiagnosticsCommands::settle_before_editing() {
+  if (!window_->has_pending_decisions()) return;
+  const std::vector<ItemDecision> list = window_->pending_decisions();
+  if (session_.prompter.question(&main_,
+                                 "Write the item decisions into the test before it is edited? "
+                                 "(No discards them.)")) {
+    write_decisions(session_.doc, session_.ws, list);
+    session_.windows.edit->load_fields();
+  }
+  window_->forget_decisions();
+}
+
+void DiagnosticsCommands::apply_decisions() {
+  const std::vector<ItemDecision> list = window_->pending_decisions();
+  if (list.empty()) return;
+  window_->forget_decisions();
+  // The window stays open through the analysis and then shows the test as applied.
+  applying_ = true;
+  write_decisions(session_.doc, session_.ws, list);
+  session_.windows.edit->load_fields();
+  main_.analyse_edited_test();
+  applying_ = false;
+  if (main_.SpearmanBrownProphecy1->isEnabled())
+    window_->start_regrade(session_.doc, session_.ws);
+  else
     window_->hide();
 }
 
 void DiagnosticsCommands::ItemDiagnostics1Click() {
   if (!session_.ws.analysed) return;
   TDiagnosticsForm* w = window();
-  w->set_result(diagnose(session_.ws));
+  w->start_regrade(session_.doc, session_.ws);
   w->show();
   w->raise();
   w->activateWindow();

@@ -3,6 +3,7 @@
 // the menus and every option switch. Every action of the program starts here.
 
 #include <QMainWindow>
+#include <functional>
 
 class QAction;
 class QActionGroup;
@@ -51,6 +52,12 @@ class TMapForm : public QMainWindow {
   // since it was last saved, opened or started. True when the test may be replaced (saved,
   // discarded or unchanged); false on Cancel or when the save did not happen.
   bool maybe_save_test();
+  // Asked first by maybe_save_test when set: false keeps the test.
+  std::function<bool()> before_test_replaced;
+
+  // The test as the data editor holds it, checked and analysed as leaving the editor with
+  // "Close && Analyze" does; the editor is shown only when its check sends the user back.
+  void analyse_edited_test();
 
  public slots:
   // INPUT panel.
@@ -263,6 +270,7 @@ class TMapForm : public QMainWindow {
   void fill_quick_view_item();
   void after_results_saved();
   void run_go_to_data_editor();
+  void analyse_after_editor();
   void connect_examples();
   void load_example_set(int set);
   void add_file_commands();

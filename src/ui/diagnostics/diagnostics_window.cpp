@@ -3,19 +3,28 @@
 #include <QBuffer>
 #include <QChart>
 #include <QChartView>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
+#include <QPushButton>
 #include <QSplitter>
 #include <QSvgGenerator>
 #include <QTableWidget>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <functional>
+#include <utility>
 
 #include "core/diagnostics/diagnostics_texts.h"
+#include "core/diagnostics/regrade_report.h"
 #include "core/text/errors.h"
 #include "core/text/format.h"
 #include "core/text/text_file.h"
@@ -70,6 +79,39 @@ const QList<QColor>& option_colours() {
   return colours;
 }
 
+// One decision on the undo stack. The first redo takes it; later ones take it again after
+// an undo, as the regrade session keeps its own list in the same order.
+class DecisionCommand : public QUndoCommand {
+ public:
+  DecisionCommand(const QString& text, std::function<void()> first, std::function<void()> again,
+                  std::function<void()> back)
+      : QUndoCommand(text),
+        first_(std::move(first)),
+        again_(std::move(again)),
+        back_(std::move(back)) {}
+  void redo() override { (std::exchange(first_time_, false) ? first_ : again_)(); }
+  void undo() override { back_(); }
+
+ private:
+  std::function<void()> first_, again_, back_;
+  bool first_time_ = true;
+};
+
+// A button that stands for `action`: it triggers it and follows its state and tooltip.
+QPushButton* action_button(QWidget* owner, const char* name, const QString& caption,
+                           QAction* action) {
+  auto* b = named<QPushButton>(owner, name, caption);
+  b->setAutoDefault(false);
+  QObject::connect(b, &QPushButton::clicked, action, &QAction::trigger);
+  const auto follow = [b, action] {
+    b->setEnabled(action->isEnabled());
+    b->setToolTip(action->toolTip());
+  };
+  QObject::connect(action, &QAction::changed, b, follow);
+  follow();
+  return b;
+}
+
 }  // namespace
 
 TDiagnosticsForm::TDiagnosticsForm(Prompter& prompter, QWidget* parent)
@@ -98,9 +140,13 @@ TDiagnosticsForm::TDiagnosticsForm(Prompter& prompter, QWidget* parent)
   outer->addWidget(lbl_summary);
 
   auto* split = new QSplitter(Qt::Horizontal, this);
-  grid_items = grid(split, "grid_items", {"Item", "Key", "p", "D", "Adj. pbis", "Flags"});
+  auto* left = new QWidget(split);
+  auto* left_layout = new QVBoxLayout(left);
+  left_layout->setContentsMargins(0, 0, 0, 0);
+  grid_items = grid(left, "grid_items", {"Item", "Key", "p", "D", "Adj. pbis", "Flags"});
   grid_items->setSortingEnabled(true);
-  split->addWidget(grid_items);
+  left_layout->addWidget(grid_items, 1);
+  split->addWidget(left);
 
   auto* right = new QWidget(split);
   auto* right_layout = new QVBoxLayout(right);
@@ -112,6 +158,7 @@ TDiagnosticsForm::TDiagnosticsForm(Prompter& prompter, QWidget* parent)
                        "Lower", "Group 1", "Group 2", "Group 3", "Group 4", "Group 5"});
   grid_options->setMaximumHeight(230);
   right_layout->addWidget(grid_options);
+  build_regrade_controls(right, left);
   lbl_flags = named<QLabel>(right, "lbl_flags");
   lbl_flags->setWordWrap(true);
   lbl_flags->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -139,7 +186,257 @@ TDiagnosticsForm::TDiagnosticsForm(Prompter& prompter, QWidget* parent)
   connect(SaveChartSvg1, &QAction::triggered, this, &TDiagnosticsForm::save_chart_svg);
   connect(PrintItem1, &QAction::triggered, this, &TDiagnosticsForm::print_item);
   connect(Close1, &QAction::triggered, this, &QWidget::close);
-  resize(1100, 720);
+  resize(1100, 820);
+}
+
+TDiagnosticsForm::~TDiagnosticsForm() {
+  // The stack empties itself as it goes, after the actions it would refresh.
+  undo_stack->disconnect(this);
+}
+
+void TDiagnosticsForm::build_regrade_controls(QWidget* right, QWidget* left) {
+  QMenu* menu = named_menu(this, "Regrade1", "Re&grade");
+  Rekey1 = menu_item(menu, this, "Rekey1", "&Rekey to Option", QKeySequence(Qt::CTRL | Qt::Key_K));
+  Accept1 = menu_item(menu, this, "Accept1", "Also &Accept Option",
+                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+  Credit1 = menu_item(menu, this, "Credit1", "Credit &Everyone",
+                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+  Drop1 =
+      menu_item(menu, this, "Drop1", "&Drop Item", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
+  menu->addSeparator();
+  undo_stack = new QUndoStack(this);
+  Undo1 = undo_stack->createUndoAction(this, "&Undo");
+  Undo1->setObjectName("Undo1");
+  Undo1->setShortcut(QKeySequence::Undo);
+  Redo1 = undo_stack->createRedoAction(this, "Re&do");
+  Redo1->setObjectName("Redo1");
+  Redo1->setShortcut(QKeySequence::Redo);
+  menu->addActions({Undo1, Redo1});
+  menu->addSeparator();
+  ApplyToTest1 = menu_item(menu, this, "ApplyToTest1", "A&pply to Test");
+  ApplyToTest1->setToolTip("Write the decisions into the test and analyse it again");
+  menu_bar->addMenu(menu);
+
+  // Under the option table: the option to rekey to or accept, and the four decisions.
+  auto* row = new QHBoxLayout;
+  cmb_option = named<QComboBox>(right, "cmb_option");
+  auto* option_label = new QLabel("&Option:", right);
+  option_label->setBuddy(cmb_option);
+  btn_rekey = action_button(right, "btn_rekey", "&Rekey", Rekey1);
+  btn_accept = action_button(right, "btn_accept", "Also &accept", Accept1);
+  btn_credit = action_button(right, "btn_credit", "Credit &everyone", Credit1);
+  btn_drop = action_button(right, "btn_drop", "&Drop", Drop1);
+  row->addWidget(option_label);
+  row->addWidget(cmb_option);
+  for (QWidget* w : {btn_rekey, btn_accept, btn_credit, btn_drop}) row->addWidget(w);
+  row->addStretch(1);
+  static_cast<QVBoxLayout*>(right->layout())->addLayout(row);
+
+  // "What changed", under the item table.
+  grp_changes = named<QGroupBox>(left, "grp_changes", "What changed");
+  auto* panel = new QVBoxLayout(grp_changes);
+  lbl_decisions = named<QLabel>(grp_changes, "lbl_decisions");
+  lbl_changes = named<QLabel>(grp_changes, "lbl_changes");
+  for (QLabel* l : {lbl_decisions, lbl_changes}) {
+    l->setWordWrap(true);
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    panel->addWidget(l);
+  }
+  grid_changes = grid(grp_changes, "grid_changes", {"Examinee", "Score", "Percent", "Grade"});
+  panel->addWidget(grid_changes, 1);
+  auto* steps = new QHBoxLayout;
+  btn_undo = action_button(grp_changes, "btn_undo", "&Undo", Undo1);
+  btn_redo = action_button(grp_changes, "btn_redo", "Red&o", Redo1);
+  btn_apply = action_button(grp_changes, "btn_apply", "A&pply to test", ApplyToTest1);
+  for (QWidget* w : {btn_undo, btn_redo, btn_apply}) steps->addWidget(w);
+  steps->addStretch(1);
+  panel->addLayout(steps);
+  static_cast<QVBoxLayout*>(left->layout())->addWidget(grp_changes, 1);
+
+  // The decisions also on the right mouse button over the item and option tables.
+  for (QTableWidget* g : {grid_items, grid_options}) {
+    g->setContextMenuPolicy(Qt::ActionsContextMenu);
+    g->addActions({Rekey1, Accept1, Credit1, Drop1});
+  }
+  QWidget* order[] = {grid_items, grid_options, cmb_option, btn_rekey, btn_accept,  btn_credit,
+                      btn_drop,   btn_undo,     btn_redo,   btn_apply, grid_changes};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+  connect(grid_options, &QTableWidget::currentCellChanged, this, [this](int r) {
+    const ItemDiagnostics* item = find(current_item_);
+    if (item && r >= 0 && r < static_cast<int>(item->options.size()))
+      choose_option(item->options[static_cast<std::size_t>(r)].option);
+  });
+  connect(cmb_option, &QComboBox::activated, this,
+          [this](int index) { choose_option(cmb_option->itemData(index).toInt()); });
+  connect(Rekey1, &QAction::triggered, this, &TDiagnosticsForm::rekey);
+  connect(Accept1, &QAction::triggered, this, &TDiagnosticsForm::accept_option);
+  connect(Credit1, &QAction::triggered, this, &TDiagnosticsForm::credit_everyone);
+  connect(Drop1, &QAction::triggered, this, &TDiagnosticsForm::drop_item);
+  connect(ApplyToTest1, &QAction::triggered, this, &TDiagnosticsForm::apply_requested);
+  connect(undo_stack, &QUndoStack::indexChanged, this, &TDiagnosticsForm::refresh_decision_actions);
+  show_changes(nullptr);
+  refresh_decision_actions();
+}
+
+void TDiagnosticsForm::start_regrade(const EditorDocument& doc, const Workspace& ws) {
+  const std::vector<ItemDecision> keep = pending_decisions();
+  undo_stack->clear();
+  regrade_ = std::make_unique<RegradeSession>(doc, ws);
+  replaying_ = true;
+  for (const auto& d : keep)
+    if (!regrade_->refusal(d)) take(d);
+  replaying_ = false;
+  show_regrade();
+}
+
+std::vector<ItemDecision> TDiagnosticsForm::pending_decisions() const {
+  if (!regrade_) return {};
+  const auto list = regrade_->decisions();
+  return {list.begin(), list.end()};
+}
+
+bool TDiagnosticsForm::has_pending_decisions() const {
+  return regrade_ && !regrade_->decisions().empty();
+}
+
+void TDiagnosticsForm::forget_decisions() {
+  undo_stack->clear();
+  if (!regrade_) return;
+  regrade_ = std::make_unique<RegradeSession>(regrade_->original_document(), regrade_->original());
+  show_regrade();
+}
+
+bool TDiagnosticsForm::settle_decisions(const QString& text) {
+  if (!has_pending_decisions()) return true;
+  switch (prompter_.apply_question(isVisible() ? this : parentWidget(), text)) {
+    case ApplyChoice::apply:
+      emit apply_requested();
+      return true;
+    case ApplyChoice::discard:
+      forget_decisions();
+      return true;
+    case ApplyChoice::cancel:
+      break;
+  }
+  return false;
+}
+
+void TDiagnosticsForm::closeEvent(QCloseEvent* event) {
+  if (settle_decisions("Apply the item decisions to the test before closing?"))
+    event->accept();
+  else
+    event->ignore();
+}
+
+void TDiagnosticsForm::choose_option(int option) {
+  chosen_option_ = option;
+  const ItemDiagnostics* item = find(current_item_);
+  if (item) {
+    const QSignalBlocker quiet_rows(grid_options), quiet_box(cmb_option);
+    for (std::size_t r = 0; r < item->options.size(); ++r)
+      if (item->options[r].option == option)
+        grid_options->setCurrentCell(static_cast<int>(r), grid_options->currentColumn());
+    cmb_option->setCurrentIndex(cmb_option->findData(option));
+  }
+  refresh_decision_actions();
+}
+
+void TDiagnosticsForm::take(const ItemDecision& d) {
+  if (!regrade_ || regrade_->refusal(d)) return;  // a refused decision's action is disabled
+  undo_stack->push(new DecisionCommand(
+      to_q(describe_decision(regrade_->original(), d)),
+      [this, d] {
+        regrade_->decide(d);
+        show_regrade();
+      },
+      [this] {
+        regrade_->redo();
+        show_regrade();
+      },
+      [this] {
+        regrade_->undo();
+        show_regrade();
+      }));
+}
+
+// The option only matters to a rekey or an accept.
+ItemDecision TDiagnosticsForm::on_chosen(DecisionKind kind) const {
+  const bool optioned = kind == DecisionKind::rekey || kind == DecisionKind::accept;
+  return {kind, current_item_, optioned ? chosen_option_ : 0};
+}
+
+void TDiagnosticsForm::take_on_chosen(DecisionKind kind) {
+  take(on_chosen(kind));
+}
+
+void TDiagnosticsForm::rekey() {
+  take_on_chosen(DecisionKind::rekey);
+}
+void TDiagnosticsForm::accept_option() {
+  take_on_chosen(DecisionKind::accept);
+}
+void TDiagnosticsForm::credit_everyone() {
+  take_on_chosen(DecisionKind::credit);
+}
+void TDiagnosticsForm::drop_item() {
+  take_on_chosen(DecisionKind::drop);
+}
+
+void TDiagnosticsForm::show_regrade() {
+  if (replaying_ || !regrade_) return;
+  if (!has_pending_decisions()) {
+    set_result(diagnose(regrade_->original()));
+    show_changes(nullptr);
+    return;
+  }
+  const Regrade r = regrade_->result();
+  if (r.check.failed) show_messages(prompter_, this, r.check);
+  set_result(diagnose(r.workspace));
+  show_changes(&r.comparison);
+}
+
+void TDiagnosticsForm::show_changes(const RegradeComparison* changes) {
+  grid_changes->setRowCount(0);
+  if (!changes) {
+    lbl_decisions->setText("No decisions: the analysed test.");
+    lbl_changes->clear();
+    refresh_decision_actions();
+    return;
+  }
+  QStringList taken;
+  for (const auto& d : regrade_->decisions())
+    taken << to_q(describe_decision(regrade_->original(), d));
+  lbl_decisions->setText(taken.join("; ") + " (not yet applied to the test)");
+  QStringList lines;
+  for (const auto& line : regrade_summary_lines(*changes)) lines << to_q(line);
+  lbl_changes->setText(lines.join('\n'));
+  grid_changes->setRowCount(static_cast<int>(changes->changed.size()));
+  int row = 0;
+  for (const auto& e : changes->changed) {
+    int col = 0;
+    for (const auto& text : examinee_change_cells(e))
+      grid_changes->setItem(row, col++, new Cell(text));
+    ++row;
+  }
+  refresh_decision_actions();
+}
+
+void TDiagnosticsForm::refresh_decision_actions() {
+  const std::pair<QAction*, DecisionKind> decisions[] = {{Rekey1, DecisionKind::rekey},
+                                                         {Accept1, DecisionKind::accept},
+                                                         {Credit1, DecisionKind::credit},
+                                                         {Drop1, DecisionKind::drop}};
+  for (const auto& [action, kind] : decisions) {
+    std::optional<std::string> why;
+    const ItemDecision d = on_chosen(kind);
+    if (regrade_ && current_item_ > 0) why = regrade_->refusal(d);
+    action->setEnabled(regrade_ && current_item_ > 0 && !why);
+    action->setToolTip(why                   ? to_q(*why)
+                       : action->isEnabled() ? to_q(describe_decision(regrade_->original(), d))
+                                             : QString());
+  }
+  ApplyToTest1->setEnabled(has_pending_decisions());
 }
 
 void TDiagnosticsForm::set_result(const DiagnosticsResult& result) {
@@ -153,13 +450,17 @@ void TDiagnosticsForm::set_result(const DiagnosticsResult& result) {
            interval_text(result_.kr20_ci95) + ")   SEM = " + fixed(s.sem_kr20, 2) +
            "   flagged items = " + int_str(result_.flagged_count())));
   fill_items();
-  const ItemDiagnostics* again = find(keep);
-  if (again && again->included)
-    choose_item(keep);
-  else if (grid_items->rowCount() > 0)
-    grid_items->setCurrentCell(0, 0);
-  else
-    show_item(nullptr);
+  {
+    // The row chosen may be the one chosen before: its item is shown below either way.
+    const QSignalBlocker quiet(grid_items);
+    const ItemDiagnostics* again = find(keep);
+    if (again && again->included)
+      choose_item(keep);
+    else if (grid_items->rowCount() > 0)
+      grid_items->setCurrentCell(0, 0);
+  }
+  const int row = grid_items->currentRow();
+  show_item(row >= 0 ? find(grid_items->item(row, 0)->data(Qt::UserRole).toInt()) : nullptr);
 }
 
 void TDiagnosticsForm::fill_items() {
@@ -208,10 +509,18 @@ void TDiagnosticsForm::show_item(const ItemDiagnostics* item) {
     chart_->removeAxis(axis);
     delete axis;
   }
+  {
+    const QSignalBlocker quiet(cmb_option);
+    cmb_option->clear();
+    if (item)
+      for (const auto& o : item->options)
+        if (o.option > 0) cmb_option->addItem(to_q(option_name(o)), o.option);
+  }
   if (!item) {
     lbl_item->clear();
     lbl_flags->clear();
     chart_->setTitle({});
+    refresh_decision_actions();
     return;
   }
   const ItemRecord& r = item->record;
@@ -239,6 +548,10 @@ void TDiagnosticsForm::show_item(const ItemDiagnostics* item) {
     for (double g : o.groups) grid_options->setItem(row, col++, new Cell(fixed(g, 3), 0.0));
     ++row;
   }
+  // The option chosen before stays chosen on the next item when it has it.
+  const bool has_chosen = cmb_option->findData(chosen_option_) >= 0;
+  choose_option(has_chosen ? chosen_option_
+                           : (cmb_option->count() > 0 ? cmb_option->itemData(0).toInt() : 0));
 
   chart_->setTitle(
       to_q("Item " + int_str(item->item) + ": share choosing each option by score group"));

@@ -35,6 +35,9 @@ enum class MessageKind { information, warning, error };
 // The answer to "Save changes to the test?".
 enum class SaveChoice { save, discard, cancel };
 
+// The answer to a question about changes that were made but not yet applied.
+enum class ApplyChoice { apply, discard, cancel };
+
 class Prompter {
  public:
   virtual ~Prompter() = default;
@@ -48,6 +51,8 @@ class Prompter {
   virtual bool question(QWidget* parent, const QString& text) = 0;
   // A question with Save, Discard and Cancel, asked before a changed test is replaced.
   virtual SaveChoice save_question(QWidget* parent, const QString& text) = 0;
+  // A question with Apply, Discard and Cancel, asked before changes not yet applied are lost.
+  virtual ApplyChoice apply_question(QWidget* parent, const QString& text) = 0;
   // The chosen path, or nothing when cancelled.
   virtual std::optional<QString> open_file(QWidget* parent, const FileDialogSpec& spec) = 0;
   virtual std::optional<QString> save_file(QWidget* parent, const FileDialogSpec& spec) = 0;

@@ -69,6 +69,19 @@ SaveChoice QtPrompter::save_question(QWidget* parent, const QString& text) {
   }
 }
 
+ApplyChoice QtPrompter::apply_question(QWidget* parent, const QString& text) {
+  switch (run_box(parent, QMessageBox::Question, text,
+                  QMessageBox::Apply | QMessageBox::Discard | QMessageBox::Cancel,
+                  QMessageBox::Apply)) {
+    case QMessageBox::Apply:
+      return ApplyChoice::apply;
+    case QMessageBox::Discard:
+      return ApplyChoice::discard;
+    default:
+      return ApplyChoice::cancel;
+  }
+}
+
 namespace {
 
 std::optional<QString> run_file_dialog(QWidget* parent, const FileDialogSpec& spec,

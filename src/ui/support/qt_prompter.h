@@ -14,6 +14,7 @@ class QtPrompter : public Prompter {
   void message(QWidget* parent, const QString& text, MessageKind kind) override;
   bool question(QWidget* parent, const QString& text) override;
   SaveChoice save_question(QWidget* parent, const QString& text) override;
+  ApplyChoice apply_question(QWidget* parent, const QString& text) override;
   std::optional<QString> open_file(QWidget* parent, const FileDialogSpec& spec) override;
   std::optional<QString> save_file(QWidget* parent, const FileDialogSpec& spec) override;
   std::optional<QFont> choose_font(QWidget* parent, const QFont& initial) override;

@@ -117,6 +117,15 @@ TEST(RegradeReport, ChangesFileQuotesLabelsAndIsUtf8) {
       "Zo\xC3\xAB,7,8,100.00,100.00,A,A",
   };
   expect_same_lines("changes file", want, regrade_changes_csv(c));
+
+  // The same examinees as a list on screen shows them.
+  using Cells = std::array<std::string, 4>;
+  EXPECT_EQ(examinee_change_cells(c.changed[0]),
+            (Cells{"Smith, Ann", "3 -> 4", "60.00 -> 80.00", "B -> A"}));
+  EXPECT_EQ(examinee_change_cells(c.changed[1]),
+            (Cells{"Bo \"Bob\"", "2 -> 2", "40.00 -> 40.50", ""}));
+  EXPECT_EQ(examinee_change_cells(c.changed[2]),
+            (Cells{"Jos\xC3\xA9", "1 -> 0", "12.35 -> 0.00", "F -> F"}));
 }
 
 }  // namespace

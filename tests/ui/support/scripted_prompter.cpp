@@ -43,6 +43,14 @@ SaveChoice ScriptedPrompter::save_question(QWidget*, const QString& text) {
   return answer;
 }
 
+ApplyChoice ScriptedPrompter::apply_question(QWidget*, const QString& text) {
+  apply_questions << text;
+  if (apply_answers.empty()) return ApplyChoice::discard;
+  const ApplyChoice answer = apply_answers.front();
+  apply_answers.pop_front();
+  return answer;
+}
+
 std::optional<QString> ScriptedPrompter::open_file(QWidget*, const FileDialogSpec& spec) {
   open_requests.push_back(spec);
   return next(open_answers);

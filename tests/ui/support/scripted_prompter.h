@@ -34,6 +34,7 @@ class ScriptedPrompter : public Prompter {
   QStringList messages;
   QStringList questions;
   QStringList save_questions;
+  QStringList apply_questions;
   std::vector<MessageKind> message_kinds;  // one per message (take_messages clears both)
   std::vector<FileDialogSpec> open_requests;
   std::vector<FileDialogSpec> save_requests;
@@ -48,6 +49,8 @@ class ScriptedPrompter : public Prompter {
   std::deque<bool> question_answers;
   // Empty: the changed test is discarded, as a test that does not expect the question needs.
   std::deque<SaveChoice> save_answers_to_question;
+  // Empty: the changes not yet applied are discarded.
+  std::deque<ApplyChoice> apply_answers;
   std::deque<std::optional<QFont>> font_answers;
   std::deque<std::optional<QString>> print_answers;  // a PDF path prints, nothing cancels
   std::deque<ScriptedModal> modal_actions;
@@ -58,6 +61,7 @@ class ScriptedPrompter : public Prompter {
   void message(QWidget* parent, const QString& text, MessageKind kind) override;
   bool question(QWidget* parent, const QString& text) override;
   SaveChoice save_question(QWidget* parent, const QString& text) override;
+  ApplyChoice apply_question(QWidget* parent, const QString& text) override;
   std::optional<QString> open_file(QWidget* parent, const FileDialogSpec& spec) override;
   std::optional<QString> save_file(QWidget* parent, const FileDialogSpec& spec) override;
   std::optional<QFont> choose_font(QWidget* parent, const QFont& initial) override;
