@@ -200,6 +200,17 @@ void RegradeWindowTest::refusedDecisionsAreDisabledWithTheReason() {
     QVERIFY(w.grid_options->actions().contains(a) == (a != w.Undo1 && a != w.Redo1));
   }
   QCOMPARE(w.Undo1->shortcut(), QKeySequence(QKeySequence::Undo));
+  // Typed: Ctrl+K rekeys item 5 to the chosen option, Ctrl+Z takes it back.
+  w.Undo1->trigger();
+  QVERIFY(!w.has_pending_decisions());
+  w.choose_item(5);
+  w.choose_option(other_option(w));
+  QApplication::setActiveWindow(&w);
+  QTest::keyClick(w.grid_options, Qt::Key_K, Qt::ControlModifier);
+  QCOMPARE(w.pending_decisions(),
+           (std::vector<ItemDecision>{{DecisionKind::rekey, 5, w.chosen_option()}}));
+  QTest::keyClick(w.grid_options, Qt::Key_Z, Qt::ControlModifier);
+  QVERIFY(!w.has_pending_decisions());
   QVERIFY(p.prompter.take_messages().isEmpty());
 }
 

@@ -140,13 +140,9 @@ TDiagnosticsForm::TDiagnosticsForm(Prompter& prompter, QWidget* parent)
   outer->addWidget(lbl_summary);
 
   auto* split = new QSplitter(Qt::Horizontal, this);
-  auto* left = new QWidget(split);
-  auto* left_layout = new QVBoxLayout(left);
-  left_layout->setContentsMargins(0, 0, 0, 0);
-  grid_items = grid(left, "grid_items", {"Item", "Key", "p", "D", "Adj. pbis", "Flags"});
+  grid_items = grid(split, "grid_items", {"Item", "Key", "p", "D", "Adj. pbis", "Flags"});
   grid_items->setSortingEnabled(true);
-  left_layout->addWidget(grid_items, 1);
-  split->addWidget(left);
+  split->addWidget(grid_items);
 
   auto* right = new QWidget(split);
   auto* right_layout = new QVBoxLayout(right);
@@ -158,7 +154,7 @@ TDiagnosticsForm::TDiagnosticsForm(Prompter& prompter, QWidget* parent)
                        "Lower", "Group 1", "Group 2", "Group 3", "Group 4", "Group 5"});
   grid_options->setMaximumHeight(230);
   right_layout->addWidget(grid_options);
-  build_regrade_controls(right, left);
+  build_regrade_controls(right);
   lbl_flags = named<QLabel>(right, "lbl_flags");
   lbl_flags->setWordWrap(true);
   lbl_flags->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -174,7 +170,13 @@ TDiagnosticsForm::TDiagnosticsForm(Prompter& prompter, QWidget* parent)
   right_layout->addWidget(chart_view, 1);
   split->addWidget(right);
   split->setStretchFactor(1, 2);
-  outer->addWidget(split, 1);
+  // "What changed" under both, as wide as the window.
+  auto* rows = new QSplitter(Qt::Vertical, this);
+  rows->addWidget(split);
+  rows->addWidget(grp_changes);
+  rows->setStretchFactor(0, 3);
+  rows->setStretchFactor(1, 1);
+  outer->addWidget(rows, 1);
 
   connect(grid_items, &QTableWidget::currentCellChanged, this, [this](int row) {
     const QTableWidgetItem* cell = row >= 0 ? grid_items->item(row, 0) : nullptr;
@@ -186,7 +188,7 @@ TDiagnosticsForm::TDiagnosticsForm(Prompter& prompter, QWidget* parent)
   connect(SaveChartSvg1, &QAction::triggered, this, &TDiagnosticsForm::save_chart_svg);
   connect(PrintItem1, &QAction::triggered, this, &TDiagnosticsForm::print_item);
   connect(Close1, &QAction::triggered, this, &QWidget::close);
-  resize(1100, 820);
+  resize(1150, 900);
 }
 
 TDiagnosticsForm::~TDiagnosticsForm() {
@@ -194,7 +196,7 @@ TDiagnosticsForm::~TDiagnosticsForm() {
   undo_stack->disconnect(this);
 }
 
-void TDiagnosticsForm::build_regrade_controls(QWidget* right, QWidget* left) {
+void TDiagnosticsForm::build_regrade_controls(QWidget* right) {
   QMenu* menu = named_menu(this, "Regrade1", "Re&grade");
   Rekey1 = menu_item(menu, this, "Rekey1", "&Rekey to Option", QKeySequence(Qt::CTRL | Qt::Key_K));
   Accept1 = menu_item(menu, this, "Accept1", "Also &Accept Option",
@@ -220,7 +222,7 @@ void TDiagnosticsForm::build_regrade_controls(QWidget* right, QWidget* left) {
   // Under the option table: the option to rekey to or accept, and the four decisions.
   auto* row = new QHBoxLayout;
   cmb_option = named<QComboBox>(right, "cmb_option");
-  auto* option_label = new QLabel("&Option:", right);
+  auto* option_label = new QLabel("Op&tion:", right);
   option_label->setBuddy(cmb_option);
   btn_rekey = action_button(right, "btn_rekey", "&Rekey", Rekey1);
   btn_accept = action_button(right, "btn_accept", "Also &accept", Accept1);
@@ -232,26 +234,29 @@ void TDiagnosticsForm::build_regrade_controls(QWidget* right, QWidget* left) {
   row->addStretch(1);
   static_cast<QVBoxLayout*>(right->layout())->addLayout(row);
 
-  // "What changed", under the item table.
-  grp_changes = named<QGroupBox>(left, "grp_changes", "What changed");
-  auto* panel = new QVBoxLayout(grp_changes);
+  // "What changed": the decisions in force and the statistics before -> after beside the
+  // examinees whose results moved.
+  grp_changes = named<QGroupBox>(this, "grp_changes", "What changed");
+  auto* panel = new QHBoxLayout(grp_changes);
+  auto* texts = new QVBoxLayout;
   lbl_decisions = named<QLabel>(grp_changes, "lbl_decisions");
   lbl_changes = named<QLabel>(grp_changes, "lbl_changes");
   for (QLabel* l : {lbl_decisions, lbl_changes}) {
     l->setWordWrap(true);
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    panel->addWidget(l);
+    texts->addWidget(l);
   }
-  grid_changes = grid(grp_changes, "grid_changes", {"Examinee", "Score", "Percent", "Grade"});
-  panel->addWidget(grid_changes, 1);
+  texts->addStretch(1);
   auto* steps = new QHBoxLayout;
   btn_undo = action_button(grp_changes, "btn_undo", "&Undo", Undo1);
   btn_redo = action_button(grp_changes, "btn_redo", "Red&o", Redo1);
   btn_apply = action_button(grp_changes, "btn_apply", "A&pply to test", ApplyToTest1);
   for (QWidget* w : {btn_undo, btn_redo, btn_apply}) steps->addWidget(w);
   steps->addStretch(1);
-  panel->addLayout(steps);
-  static_cast<QVBoxLayout*>(left->layout())->addWidget(grp_changes, 1);
+  texts->addLayout(steps);
+  panel->addLayout(texts, 2);
+  grid_changes = grid(grp_changes, "grid_changes", {"Examinee", "Score", "Percent", "Grade"});
+  panel->addWidget(grid_changes, 3);
 
   // The decisions also on the right mouse button over the item and option tables.
   for (QTableWidget* g : {grid_items, grid_options}) {

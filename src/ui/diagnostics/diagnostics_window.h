@@ -117,7 +117,7 @@ class TDiagnosticsForm : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void build_regrade_controls(QWidget* right, QWidget* left);
+  void build_regrade_controls(QWidget* right);
   void take(const ItemDecision& d);
   ItemDecision on_chosen(DecisionKind kind) const;
   void take_on_chosen(DecisionKind kind);
