@@ -341,7 +341,8 @@ void TDiagnosticsForm::choose_option(int option) {
     const QSignalBlocker quiet_rows(grid_options), quiet_box(cmb_option);
     for (std::size_t r = 0; r < item->options.size(); ++r)
       if (item->options[r].option == option)
-        grid_options->setCurrentCell(static_cast<int>(r), grid_options->currentColumn());
+        grid_options->setCurrentCell(static_cast<int>(r),
+                                     std::max(grid_options->currentColumn(), 0));
     cmb_option->setCurrentIndex(cmb_option->findData(option));
   }
   refresh_decision_actions();
@@ -396,7 +397,10 @@ void TDiagnosticsForm::show_regrade() {
     return;
   }
   const Regrade r = regrade_->result();
-  if (r.check.failed) show_messages(prompter_, this, r.check);
+  if (r.check.failed) {  // nothing analysed: the window keeps what it showed
+    show_messages(prompter_, this, r.check);
+    return;
+  }
   set_result(diagnose(r.workspace));
   show_changes(&r.comparison);
 }
