@@ -29,8 +29,10 @@ install: build
 package: build
 	cd $(BUILD) && cpack -G DEB
 
+# The desktop program's benchmarks come with it; `make bench BENCH_UI=OFF` leaves them out.
+BENCH_UI ?= ON
 bench: deps
-	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DJRV_BUILD_BENCH=ON -DJRV_BUILD_TESTS=OFF -DJRV_BUILD_UI=OFF
+	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DJRV_BUILD_BENCH=ON -DJRV_BUILD_TESTS=OFF -DJRV_BUILD_UI=$(BENCH_UI)
 	cmake --build $(BUILD)-bench -j $(JOBS)
 	@scripts/run-bench $(BUILD)-bench
 

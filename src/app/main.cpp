@@ -41,12 +41,19 @@ int main(int argc, char** argv) {
   if (options.reset_settings) jrv::ui::remembered::clear();
 
   jrv::ui::QtPrompter prompter;
-  jrv::ui::Program program(prompter);
-  jrv::ui::remember_side_windows(program);
+  jrv::ui::Program program(prompter, jrv::ui::Program::main_window_first);
+  if (options.quit_when_shown) {
+    // A timed start ends where the user sees the window; the side windows come after that.
+    jrv::ui::quit_once_drawn(program.main_window());
+  } else {
+    jrv::ui::create_side_windows_when_drawn(program, [&] {
+      jrv::ui::remember_side_windows(program);
+      // Once the main window is up, so that the editor opens over it.
+      QTimer::singleShot(0, &program.main_window(),
+                         [&] { jrv::ui::open_start_files(program, options.files); });
+    });
+  }
   program.main_window().show();
-  // Once the main window is up, so that the editor opens over it.
-  QTimer::singleShot(0, &program.main_window(),
-                     [&] { jrv::ui::open_start_files(program, options.files); });
   const int status = app.exec();
   jrv::ui::remembered::set_store(nullptr);
   return status;

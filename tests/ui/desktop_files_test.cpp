@@ -64,6 +64,8 @@ class DesktopFilesTest : public QObject {
   void init();
   void cleanup();
   void commandLineOptionsAreReadBeforeAnyWindow();
+  void aTimedStartEndsOnceTheMainWindowIsDrawn();
+  void sideWindowsComeAfterTheFirstPaintOrBeforeTheFirstInput();
   void aTestOnTheCommandLineOpensInTheEditorWithItsTitle();
   void anOlderTestGoesThroughTheChooserOfItsVersion();
   void aBadArgumentGivesAMessageAndAnEmptyProgram();
@@ -115,6 +117,75 @@ void DesktopFilesTest::commandLineOptionsAreReadBeforeAnyWindow() {
   o = parse_start_options({"--frobnicate", "x.jrv"});
   QCOMPARE(o.error, QString("unknown option '--frobnicate'"));
   QVERIFY(start_help_text().contains("--reset-settings"));
+  o = parse_start_options({"--quit-when-shown", "a.jrv"});
+  QVERIFY(o.quit_when_shown && o.error.isEmpty());
+  QCOMPARE(o.files, QStringList({"a.jrv"}));
+  QVERIFY(!parse_start_options({"a.jrv"}).quit_when_shown);
+  QVERIFY(!start_help_text().contains("--quit-when-shown"));  // for timing, not for users
+}
+
+namespace {
+// Notes that the watched window received a paint event.
+struct PaintSpy : QObject {
+  bool* seen;
+  explicit PaintSpy(bool* s) : seen(s) {}
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) *seen = true;
+    return false;
+  }
+};
+}  // namespace
+
+void DesktopFilesTest::aTimedStartEndsOnceTheMainWindowIsDrawn() {
+  TestProgram p;
+  bool drawn = false;
+  PaintSpy paints(&drawn);
+  p.map().installEventFilter(&paints);
+  quit_once_drawn(p.map());
+  p.map().show();
+  // A start that never ends would hang the timing; give up after a while instead.
+  QTimer::singleShot(10000, [] { QCoreApplication::exit(1); });
+  QCOMPARE(QCoreApplication::exec(), 0);
+  QVERIFY(drawn);
+}
+
+void DesktopFilesTest::sideWindowsComeAfterTheFirstPaintOrBeforeTheFirstInput() {
+  {
+    ScriptedPrompter prompter;
+    Program program(prompter, Program::main_window_first);
+    QVERIFY(!program.has_side_windows());
+    bool drawn = false;
+    PaintSpy paints(&drawn);
+    program.main_window().installEventFilter(&paints);
+    bool ready = false;
+    bool drawn_when_ready = false;
+    create_side_windows_when_drawn(program, [&] {
+      ready = true;
+      drawn_when_ready = drawn;
+    });
+    program.main_window().show();
+    QTRY_VERIFY(ready);
+    QVERIFY(drawn_when_ready);
+    QVERIFY(program.windows().edit != nullptr && program.windows().prob != nullptr);
+  }
+  {
+    // A key that reaches the main window before it was drawn finds every window there.
+    ScriptedPrompter prompter;
+    Program program(prompter, Program::main_window_first);
+    bool ready = false;
+    create_side_windows_when_drawn(program, [&] { ready = true; });
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_F9, Qt::NoModifier);
+    QCoreApplication::sendEvent(&program.main_window(), &key);
+    QVERIFY(ready && program.has_side_windows());
+  }
+  {
+    // Closed before the side windows exist (a timed start): nothing to save, no question.
+    ScriptedPrompter prompter;
+    Program program(prompter, Program::main_window_first);
+    program.main_window().show();
+    QVERIFY(program.main_window().close());
+    QVERIFY(prompter.save_questions.isEmpty());
+  }
 }
 
 void DesktopFilesTest::aTestOnTheCommandLineOpensInTheEditorWithItsTitle() {

@@ -284,7 +284,8 @@ bool TMapForm::maybe_save_test() {
 }
 
 void TMapForm::closeEvent(QCloseEvent* event) {
-  if (maybe_save_test())
+  // Without an editor yet (a start timed to the first paint) nothing can have been typed.
+  if (session_.windows.edit == nullptr || maybe_save_test())
     event->accept();
   else
     event->ignore();

@@ -31,10 +31,19 @@ void name_the_application() {
   QApplication::setApplicationName(QString::fromLatin1(kMessageBoxTitle));
 }
 
-Program::Program(Prompter& prompter) : session_(prompter) {
-  Windows& w = session_.windows;
+Program::Program(Prompter& prompter) : Program(prompter, main_window_first) {
+  create_side_windows();
+}
+
+Program::Program(Prompter& prompter, MainWindowFirst) : session_(prompter) {
   main_ = std::make_unique<TMapForm>(session_);
-  w.map = main_.get();
+  session_.windows.map = main_.get();
+  new DiagnosticsCommands(session_, *main_);
+}
+
+void Program::create_side_windows() {
+  if (has_side_windows()) return;
+  Windows& w = session_.windows;
   // The other windows belong to the main window, stay hidden until called and keep their
   // state between showings.
   QWidget* owner = main_.get();
@@ -57,7 +66,6 @@ Program::Program(Prompter& prompter) : session_(prompter) {
   w.quick_view = new TQuickViewForm(session_, owner);
   w.import = new TImportForm(session_, owner);
   w.prob = new TProbForm(session_, owner);
-  new DiagnosticsCommands(session_, *main_);
 }
 
 Program::~Program() = default;

@@ -15,7 +15,16 @@ void name_the_application();
 
 class Program {
  public:
+  // Every window at once.
   explicit Program(Prompter& prompter);
+  // Only the main window (with its menus); create_side_windows() makes the others, so that
+  // a start shows the main window without waiting for windows the user has not asked for.
+  enum MainWindowFirst { main_window_first };
+  Program(Prompter& prompter, MainWindowFirst);
+  // The windows other than the main window, in start-up order; once.
+  void create_side_windows();
+  bool has_side_windows() const { return session_.windows.edit != nullptr; }
+
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;

@@ -16,6 +16,8 @@ StartOptions parse_start_options(const QStringList& arguments) {
       o.version = true;
     } else if (a == "--reset-settings") {
       o.reset_settings = true;
+    } else if (a == "--quit-when-shown") {
+      o.quit_when_shown = true;
     } else if (o.error.isEmpty()) {
       o.error = QString("unknown option '%1'").arg(a);
     }

@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <string_view>
 
 namespace jrv::ui {
 
@@ -31,9 +32,17 @@ std::vector<std::string> pane_lines(const QPlainTextEdit& pane) {
   std::vector<std::string> lines;
   const QTextDocument* doc = pane.document();
   if (doc->blockCount() == 1 && doc->firstBlock().length() <= 1) return lines;
+  // One conversion of the whole text, cut at the block separators: a QString and a
+  // conversion per block cost more than the copying for ten thousand lines.
+  const QByteArray utf8 = doc->toRawText().toUtf8();
+  constexpr std::string_view kBlockSeparator = "\u2029";
   lines.reserve(static_cast<std::size_t>(doc->blockCount()));
-  for (QTextBlock b = doc->firstBlock(); b.isValid(); b = b.next()) {
-    lines.push_back(from_q(b.text()));
+  std::string_view rest(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+  for (;;) {
+    const std::size_t end = rest.find(kBlockSeparator);
+    lines.emplace_back(rest.substr(0, end));
+    if (end == std::string_view::npos) break;
+    rest.remove_prefix(end + kBlockSeparator.size());
   }
   return lines;
 }
