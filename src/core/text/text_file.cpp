@@ -1,10 +1,10 @@
 #include "core/text/text_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <random>
-#include <sstream>
 #include <system_error>
 
 #include "core/text/encoding.h"
@@ -31,31 +31,46 @@ std::filesystem::path temp_beside(const std::filesystem::path& target) {
   return target.parent_path() / name;
 }
 
+// The bytes of a file, read in one piece.
+std::string read_bytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw FileError(reason(path, "Cannot open file"));
+  std::error_code unknown;
+  const std::uintmax_t expected = std::filesystem::file_size(path, unknown);
+  // One byte more than expected, so that a file of the expected size ends the loop at once.
+  std::string bytes(unknown ? 1 << 16 : static_cast<std::size_t>(expected) + 1, '\0');
+  std::size_t used = 0;
+  for (;;) {
+    const auto got =
+        in.rdbuf()->sgetn(bytes.data() + used, static_cast<std::streamsize>(bytes.size() - used));
+    used += static_cast<std::size_t>(got);
+    if (used < bytes.size()) break;
+    bytes.resize(bytes.size() * 2);
+  }
+  if (in.bad()) throw FileError(reason(path, "Cannot read file"));
+  bytes.resize(used);
+  return bytes;
+}
+
 }  // namespace
 
 Lines read_lines(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw FileError(reason(path, "Cannot open file"));
-  std::ostringstream ss;
-  ss << in.rdbuf();
-  if (in.bad()) throw FileError(reason(path, "Cannot read file"));
-  return split_lines(decode_text(ss.str()));
+  const std::string bytes = read_bytes(path);
+  return needs_decoding(bytes) ? split_lines(decode_text(bytes)) : split_lines(bytes);
 }
 
 Lines split_lines(std::string_view text) {
   Lines lines;
-  std::string current;
+  lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+  std::size_t start = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(std::move(current));
-      current.clear();
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      current.push_back(c);
-    }
+    if (c != '\r' && c != '\n') continue;
+    lines.emplace_back(text.substr(start, i - start));
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
   }
-  if (!current.empty()) lines.push_back(std::move(current));
+  if (start < text.size()) lines.emplace_back(text.substr(start));
   return lines;
 }
 
@@ -104,7 +119,8 @@ void write_bytes(const std::filesystem::path& path, const std::string& bytes) {
 }
 
 void write_lines(const std::filesystem::path& path, const Lines& lines) {
-  write_bytes(path, encode_legacy_file(join_crlf(lines)));
+  const std::string text = join_crlf(lines);
+  write_bytes(path, is_ascii(text) ? text : encode_legacy_file(text));  // ASCII: no copy
 }
 
 void write_utf8_lines(const std::filesystem::path& path, const Lines& lines) {
