@@ -1,6 +1,5 @@
 #include "core/text/text_file.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -60,17 +59,30 @@ Lines read_lines(const std::filesystem::path& path) {
 }
 
 Lines split_lines(std::string_view text) {
+  if (text.empty()) return {};
+  const char* const begin = text.data();
+  const char* const end = begin + text.size();
+  std::size_t count = 0;
+  for (const char* p = begin;
+       (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)))); ++p)
+    ++count;
   Lines lines;
-  lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c != '\r' && c != '\n') continue;
-    lines.emplace_back(text.substr(start, i - start));
-    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
+  lines.reserve(count + 1);
+  // memchr finds the next LF; a CR before it ends the line there (CR LF or a lone CR).
+  for (const char* start = begin; start < end;) {
+    const char* lf =
+        static_cast<const char*>(std::memchr(start, '\n', static_cast<std::size_t>(end - start)));
+    const char* stop = lf != nullptr ? lf : end;
+    const char* cr =
+        static_cast<const char*>(std::memchr(start, '\r', static_cast<std::size_t>(stop - start)));
+    if (cr == nullptr && lf == nullptr) {
+      lines.emplace_back(start, end);
+      break;
+    }
+    const char* line_end = cr != nullptr ? cr : lf;
+    lines.emplace_back(start, line_end);
+    start = line_end + (cr != nullptr && cr + 1 == lf ? 2 : 1);
   }
-  if (start < text.size()) lines.emplace_back(text.substr(start));
   return lines;
 }
 
