@@ -130,9 +130,20 @@ void write_bytes(const std::filesystem::path& path, const std::string& bytes) {
   if (ec) fail("Cannot write file", ec.value());
 }
 
-void write_lines(const std::filesystem::path& path, const Lines& lines) {
-  const std::string text = join_crlf(lines);
+namespace {
+
+void write_legacy_text(const std::filesystem::path& path, const std::string& text) {
   write_bytes(path, is_ascii(text) ? text : encode_legacy_file(text));  // ASCII: no copy
+}
+
+}  // namespace
+
+void write_lines(const std::filesystem::path& path, const Lines& lines) {
+  write_legacy_text(path, join_crlf(lines));
+}
+
+void write_lines(const std::filesystem::path& path, const CrlfText& text) {
+  write_legacy_text(path, text.text());
 }
 
 void write_utf8_lines(const std::filesystem::path& path, const Lines& lines) {
