@@ -3,6 +3,7 @@
 #include "core/analysis/item_statistics.h"
 #include "core/analysis/options_counts.h"
 #include "core/analysis/report_texts.h"
+#include "core/analysis/response_tally.h"
 #include "core/analysis/scoring.h"
 #include "core/analysis/sorting.h"
 #include "core/analysis/test_statistics.h"
@@ -23,12 +24,14 @@ void compute_analysis(Workspace& ws, double upper_fraction, double lower_fractio
   score_examinees(ws);
   compute_score_distribution(ws);
   form_groups(ws, upper_fraction, lower_fraction);
-  const ItemPassValues pass = compute_item_statistics(ws);
+  // One pass over the responses serves the item statistics and the option counts.
+  const ResponseTally tally = tally_responses(ws);
+  const ItemPassValues pass = compute_item_statistics(ws, tally);
   compute_kr20(ws);
   compute_item_deleted_statistics(ws, pass);
   compute_reliability_and_bands(ws);
   mark_problem_items(ws);
-  count_options(ws);
+  count_options(ws, tally);
 }
 
 void run_analysis(Workspace& ws, const EditorDocument& doc) {

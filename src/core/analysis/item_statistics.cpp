@@ -31,7 +31,7 @@ double capped(double x) {
 
 }  // namespace
 
-ItemPassValues compute_item_statistics(Workspace& ws) {
+ItemPassValues compute_item_statistics(Workspace& ws, const ResponseTally& tally) {
   ItemPassValues pass;
   auto& st = ws.stats;
   const std::size_t n_items = item_count(ws);
@@ -45,22 +45,22 @@ ItemPassValues compute_item_statistics(Workspace& ws) {
     if (ws.items[j].include_flag != 0)
       included.emplace_back(j, static_cast<std::size_t>(ws.items[j].item_number));
 
-  std::array<ItemSums, kMaxItems + 1> sums{};
   for (std::size_t i = 1; i <= n; ++i) {
-    const auto& c = ws.cases[i];
-    const auto& row = ws.responses[static_cast<std::size_t>(c.case_number)];
-    const bool high = c.raw_score >= st.high_group_min;
-    const bool low = c.raw_score <= st.low_group_max;
-    pass.sum_scores += c.raw_score;
-    pass.sum_squared_scores += static_cast<std::int64_t>(c.raw_score) * c.raw_score;
-    const std::int64_t x = c.raw_score, h = high, l = low;
-    for (const auto& [j, num] : included) {
-      const std::int64_t b = codes.bit(num, row[num]);
-      auto& s = sums[j];
-      s.correct += b;
-      s.score_of_correct += b * x;
-      s.high += b & h;
-      s.low += b & l;
+    const std::int64_t x = ws.cases[i].raw_score;
+    pass.sum_scores += x;
+    pass.sum_squared_scores += x * x;
+  }
+  // An item's sums are those of the codes that count as correct for it.
+  std::array<ItemSums, kMaxItems + 1> sums{};
+  for (const auto& [j, num] : included) {
+    const CodeTally& t = tally[num];
+    auto& s = sums[j];
+    for (std::size_t code = 0; code < CodeTally::kCodes; ++code) {
+      if (!codes.correct(num, static_cast<std::uint8_t>(code))) continue;
+      s.correct += t.total[code];
+      s.score_of_correct += t.score_sum[code];
+      s.high += t.high[code];
+      s.low += t.low[code];
     }
   }
 

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 
+#include "core/analysis/response_tally.h"
 #include "core/workspace/limits.h"
 #include "core/workspace/workspace.h"
 
@@ -24,8 +25,8 @@ struct ItemPassValues {
 
 // Correct counts, difficulties and their summaries, group counts and discrimination,
 // mean score of the correct, point-biserial, the normal ordinate and the biserial.
-// Needs the scores, the distribution and the groups.
-ItemPassValues compute_item_statistics(Workspace& ws);
+// Needs the scores, the distribution, the groups and their tally of the responses.
+ItemPassValues compute_item_statistics(Workspace& ws, const ResponseTally& tally);
 
 // Mean, variance, KR-20 and SEM with each item deleted, and the adjusted correlations.
 void compute_item_deleted_statistics(Workspace& ws, const ItemPassValues& pass);

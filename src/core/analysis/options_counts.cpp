@@ -7,10 +7,9 @@
 
 namespace jrv {
 
-void count_options(Workspace& ws) {
+void count_options(Workspace& ws, const ResponseTally& tally) {
   sort_items(ws, ItemSort::item_number);
   const auto n_items = static_cast<std::size_t>(std::max(0, std::min(ws.num_items, kMaxItems)));
-  const auto n = static_cast<std::size_t>(std::max(ws.num_cases, 0));
   const auto& st = ws.stats;
   const bool right_wrong = ws.right_wrong_mode;
 
@@ -26,34 +25,8 @@ void count_options(Workspace& ws) {
     if (it.include_flag > 0) included.push_back(j);
   }
 
-  // Tally every response code (0..9, anything above as 10) per included item and group,
-  // without branches, then move the codes that are options into their slots.
-  constexpr std::size_t kCodes = 11;
-  struct Tally {
-    std::array<std::int32_t, kCodes> total{}, high{}, low{};
-  };
-  std::vector<Tally> tallies(included.size());
-  std::vector<std::size_t> columns;
-  columns.reserve(included.size());
-  for (std::size_t j : included)
-    columns.push_back(static_cast<std::size_t>(ws.items[j].item_number));
-
-  for (std::size_t i = 1; i <= n; ++i) {
-    const auto& c = ws.cases[i];
-    const auto& row = ws.responses[static_cast<std::size_t>(c.case_number)];
-    const std::int32_t high = c.raw_score >= st.high_group_min;
-    const std::int32_t low = c.raw_score <= st.low_group_max;
-    for (std::size_t t = 0; t < columns.size(); ++t) {
-      const std::size_t code = std::min<std::size_t>(row[columns[t]], kCodes - 1);
-      auto& tally = tallies[t];
-      ++tally.total[code];
-      tally.high[code] += high;
-      tally.low[code] += low;
-    }
-  }
-
   // Slot of each response code; 0 = counted nowhere (missing, 9, invalid).
-  std::array<std::size_t, kCodes> slot{};
+  std::array<std::size_t, CodeTally::kCodes> slot{};
   if (right_wrong) {
     slot[1] = 1;
     slot[0] = 2;
@@ -62,11 +35,12 @@ void count_options(Workspace& ws) {
   }
   for (std::size_t t = 0; t < included.size(); ++t) {
     auto& it = ws.items[included[t]];
-    for (std::size_t code = 0; code < kCodes; ++code) {
+    const CodeTally& counts = tally[static_cast<std::size_t>(it.item_number)];
+    for (std::size_t code = 0; code < CodeTally::kCodes; ++code) {
       if (slot[code] == 0) continue;
-      it.option_count_total[slot[code]] += tallies[t].total[code];
-      it.option_count_high[slot[code]] += tallies[t].high[code];
-      it.option_count_low[slot[code]] += tallies[t].low[code];
+      it.option_count_total[slot[code]] += counts.total[code];
+      it.option_count_high[slot[code]] += counts.high[code];
+      it.option_count_low[slot[code]] += counts.low[code];
     }
   }
 

@@ -39,11 +39,16 @@ void score_examinees(Workspace& ws) {
   st.grade_counts.fill(0);
   const CorrectCodes codes(ws);
   const int num_items = std::max(0, std::min(ws.num_items, kMaxItems));
-  std::vector<std::size_t> included;
-  for (int j = 1; j <= num_items; ++j)
-    if (codes.included(static_cast<std::size_t>(j)))
-      included.push_back(static_cast<std::size_t>(j));
+  // Per included item, its position and whether it falls in the first half and on an odd
+  // position, as masks, so that the loop over the answers needs no branch.
+  struct Column {
+    std::size_t item;
+    std::uint32_t first, odd;
+  };
+  std::vector<Column> included;
   const std::size_t half = static_cast<std::size_t>(num_items / 2);
+  for (std::size_t j = 1; j <= static_cast<std::size_t>(num_items); ++j)
+    if (codes.included(j)) included.push_back({j, j <= half ? ~0u : 0u, j % 2 == 1 ? ~0u : 0u});
   const int k = ws.included_count;
 
   if (ws.pc_enabled) st.total_possible = k * ws.mc_points + ws.pc_points;
@@ -54,11 +59,11 @@ void score_examinees(Workspace& ws) {
     reset_results(rec);
     const auto& row = ws.responses[static_cast<std::size_t>(rec.case_number)];
     std::uint32_t raw = 0, first = 0, odd = 0;
-    for (std::size_t j : included) {
-      const std::uint32_t b = codes.bit(j, row[j]);
+    for (const Column& col : included) {
+      const std::uint32_t b = codes.bit(col.item, row[col.item]);
       raw += b;
-      first += j <= half ? b : 0;
-      odd += j % 2 == 1 ? b : 0;
+      first += b & col.first;
+      odd += b & col.odd;
     }
     rec.raw_score = static_cast<std::int32_t>(raw);
     rec.first_half_score = static_cast<std::int32_t>(first);

@@ -154,6 +154,9 @@ CheckResult ReadEditorData(EditorDocument& doc, Workspace& ws) {
     return r;
   }
 
+  std::array<const ResponseCodes*, kMaxItems + 1> codes{};
+  for (int j = 1; j <= n; ++j)
+    codes[static_cast<std::size_t>(j)] = &response_codes(ws.option_values[j]);
   // Columns are characters: a label "José" takes four of them, whatever its bytes.
   const auto label_width = static_cast<std::size_t>(L);
   const auto data_width = label_width + static_cast<std::size_t>(n);
@@ -171,10 +174,15 @@ CheckResult ReadEditorData(EditorDocument& doc, Workspace& ws) {
       return r;
     }
     auto& row = ws.responses[i];
-    const std::string answers = one_byte_per_char(sub_chars(line, label_width, n));
+    // An ASCII line, the usual kind, already has one byte per column.
+    std::string narrowed;
+    const std::string_view answers =
+        columns == line.size()
+            ? std::string_view(line).substr(label_width, static_cast<std::size_t>(n))
+            : (narrowed = one_byte_per_char(sub_chars(line, label_width, n)));
     for (int j = 1; j <= n; ++j)
-      row[static_cast<std::size_t>(j)] = static_cast<std::uint8_t>(
-          normalise_response(answers[static_cast<std::size_t>(j - 1)], ws.option_values[j]));
+      row[static_cast<std::size_t>(j)] = (*codes[static_cast<std::size_t>(
+          j)])[static_cast<unsigned char>(answers[static_cast<std::size_t>(j - 1)])];
     if (ws.pc_enabled) {
       const auto points = case_pc_points_of_line(line, L, n);
       if (!points) {

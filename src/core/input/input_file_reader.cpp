@@ -128,7 +128,7 @@ void read_data_lines(InputReading& r) {
   lines.clear();
   // Past the end every line is empty and skipped, so reading stops there.
   for (int i = 1; i <= r.ws.num_cases && !r.cursor.at_end(); ++i) {
-    std::string line = r.cursor.next();
+    std::string line = r.cursor.take();
     if (line.rfind(trim(jrv_file::kGrades.substr(0, 8)), 0) == 0) r.data_ran_into_grades = true;
     if (!line.empty()) lines.push_back(std::move(line));
   }

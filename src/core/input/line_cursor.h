@@ -21,6 +21,13 @@ class LineCursor {
     ++read_past_end_;
     return {};
   }
+  // The next line moved out of the cursor, for lines kept whole (the data lines): no copy
+  // of thousands of lines. last_line() is then empty until the next line is read.
+  std::string take() {
+    if (!at_end()) return std::move(lines_[pos_++]);
+    ++read_past_end_;
+    return {};
+  }
   // The value of the next labelled line: everything from column 17 on.
   std::string next_value() { return value(next()); }
 

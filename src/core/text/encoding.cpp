@@ -4,6 +4,8 @@
 
 #include <utf8cpp/utf8.h>
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 
 namespace jrv {
 namespace {
@@ -47,10 +49,32 @@ std::size_t sequence_length(std::string_view s, std::size_t i) {
   return static_cast<std::size_t>(next - it);
 }
 
+// Number of leading bytes below 0x80. Most text is ASCII throughout, and there every byte
+// is one character, so the functions below count and cut it without decoding.
+std::size_t ascii_prefix(std::string_view s) {
+  std::size_t i = 0;
+  for (; i + 8 <= s.size(); i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, s.data() + i, 8);
+    if ((word & 0x8080808080808080ULL) != 0) break;
+  }
+  while (i < s.size() && static_cast<unsigned char>(s[i]) < 0x80) ++i;
+  return i;
+}
+
 }  // namespace
 
+bool is_ascii(std::string_view bytes) {
+  return ascii_prefix(bytes) == bytes.size();
+}
+
 bool is_valid_utf8(std::string_view bytes) {
-  return utf8::is_valid(bytes.begin(), bytes.end());
+  const std::size_t ascii = ascii_prefix(bytes);
+  return utf8::is_valid(bytes.begin() + static_cast<std::ptrdiff_t>(ascii), bytes.end());
+}
+
+bool needs_decoding(std::string_view bytes) {
+  return bytes.starts_with(kBom) || !is_valid_utf8(bytes);
 }
 
 std::string decode_text(std::string_view bytes) {
@@ -80,14 +104,7 @@ std::string decode_text(std::string_view bytes) {
 }
 
 std::optional<std::string> to_windows_1252(std::string_view utf8) {
-  bool ascii = true;
-  for (char c : utf8) {
-    if (static_cast<unsigned char>(c) >= 0x80) {
-      ascii = false;
-      break;
-    }
-  }
-  if (ascii) return std::string(utf8);
+  if (is_ascii(utf8)) return std::string(utf8);
   if (!is_valid_utf8(utf8)) return std::nullopt;
   std::string out;
   out.reserve(utf8.size());
@@ -116,6 +133,7 @@ std::optional<std::string> to_windows_1252(std::string_view utf8) {
 }
 
 std::string encode_legacy_file(std::string_view utf8) {
+  if (is_ascii(utf8)) return std::string(utf8);  // the same bytes in both character sets
   // Windows-1252 bytes that happen to form valid UTF-8 (such as "Ã©") or to start with a
   // byte-order mark ("ï»¿") would read back as other letters; the UTF-8 form of the same
   // text reads back as written.
@@ -126,8 +144,9 @@ std::string encode_legacy_file(std::string_view utf8) {
 }
 
 std::size_t char_offset(std::string_view utf8, std::size_t n) {
-  std::size_t i = 0;
-  for (std::size_t k = 0; k < n && i < utf8.size(); ++k) {
+  std::size_t i = ascii_prefix(utf8.substr(0, n));
+  if (i == n || i == utf8.size()) return i;
+  for (std::size_t k = i; k < n && i < utf8.size(); ++k) {
     if (static_cast<unsigned char>(utf8[i]) < 0x80) {
       ++i;
       continue;
@@ -139,8 +158,8 @@ std::size_t char_offset(std::string_view utf8, std::size_t n) {
 }
 
 std::size_t char_count(std::string_view utf8) {
-  std::size_t count = 0;
-  for (std::size_t i = 0; i < utf8.size(); ++count) {
+  std::size_t count = ascii_prefix(utf8);
+  for (std::size_t i = count; i < utf8.size(); ++count) {
     if (static_cast<unsigned char>(utf8[i]) < 0x80) {
       ++i;
       continue;
@@ -165,7 +184,9 @@ std::string_view sub_chars(std::string_view utf8, std::size_t first, std::size_t
 std::string one_byte_per_char(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size();) {
+  const std::size_t ascii = ascii_prefix(utf8);
+  out.assign(utf8.substr(0, ascii));
+  for (std::size_t i = ascii; i < utf8.size();) {
     if (static_cast<unsigned char>(utf8[i]) < 0x80) {
       out += utf8[i++];
       continue;

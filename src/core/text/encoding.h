@@ -11,6 +11,10 @@
 
 namespace jrv {
 
+// True when every byte is below 0x80: such text reads the same in UTF-8 and Windows-1252,
+// one character per byte.
+bool is_ascii(std::string_view bytes);
+
 // True when `bytes` is well-formed UTF-8 (no overlong forms, surrogates or code points
 // above U+10FFFF).
 bool is_valid_utf8(std::string_view bytes);
@@ -19,6 +23,9 @@ bool is_valid_utf8(std::string_view bytes);
 // UTF-8 is kept as it is; anything else is read as Windows-1252. Never fails: the five
 // bytes Windows-1252 leaves undefined become the C1 control with the same number.
 std::string decode_text(std::string_view bytes);
+
+// False when decode_text would give `bytes` back unchanged (UTF-8 without a byte-order mark).
+bool needs_decoding(std::string_view bytes);
 
 // UTF-8 text as Windows-1252, or nothing when some character has no place in it.
 // Invalid UTF-8 gives nothing as well.

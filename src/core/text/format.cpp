@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 namespace jrv {
 
@@ -37,13 +38,47 @@ std::string plain_decimal(double ax) {
   return out;
 }
 
+constexpr std::array<std::uint64_t, 7> kPowersOfTen = {1, 10, 100, 1000, 10000, 100000, 1000000};
+
+// |x| * 10^decimals rounded half away from zero, straight from the binary value, when that
+// is sure to be what rounding its shortest decimal form gives: the two differ by less
+// than 1e-6 at this size, so only a value that close to a half is left to the digits
+// (2.675 is stored just below 2.675, and its shortest form rounds up).
+std::optional<std::uint64_t> quick_scaled(double x, std::size_t decimals) {
+  if (decimals >= kPowersOfTen.size()) return std::nullopt;
+  const double y = std::fabs(x) * static_cast<double>(kPowersOfTen[decimals]);
+  if (!(y < 1e9)) return std::nullopt;  // also NaN and infinities
+  const double whole = std::floor(y);
+  const double fraction = y - whole;  // exact
+  if (std::fabs(fraction - 0.5) < 1e-6) return std::nullopt;
+  return static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+}
+
+// `scaled` / 10^decimals with exactly `decimals` decimals.
+std::string scaled_decimal(bool negative, std::uint64_t scaled, std::size_t decimals) {
+  std::array<char, 32> buf;
+  char* p = buf.data();
+  if (negative && scaled != 0) *p++ = '-';
+  const std::uint64_t unit = kPowersOfTen[decimals];
+  p = std::to_chars(p, buf.data() + buf.size(), scaled / unit).ptr;
+  if (decimals > 0) {
+    *p++ = '.';
+    std::uint64_t fraction = scaled % unit;
+    for (std::size_t k = decimals; k-- > 0; fraction /= 10)
+      p[k] = static_cast<char>('0' + fraction % 10);
+    p += decimals;
+  }
+  return std::string(buf.data(), p);
+}
+
 }  // namespace
 
 std::string fixed(double x, int decimals) {
+  const auto d = static_cast<std::size_t>(decimals < 0 ? 0 : decimals);
+  if (const auto scaled = quick_scaled(x, d)) return scaled_decimal(std::signbit(x), *scaled, d);
   if (std::isnan(x)) x = 0.0;
   if (std::isinf(x)) x = x > 0 ? 1e300 : -1e300;
   const bool negative = std::signbit(x);
-  const auto d = static_cast<std::size_t>(decimals < 0 ? 0 : decimals);
   // The shortest round-trip digits in plain notation; reports format many numbers, so the
   // work stays in one stack buffer.
   // Beyond 1e15 plain notation would print the exact binary value instead of the shortest.

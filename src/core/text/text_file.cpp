@@ -4,7 +4,6 @@
 #include <cstring>
 #include <fstream>
 #include <random>
-#include <sstream>
 #include <system_error>
 
 #include "core/text/encoding.h"
@@ -31,31 +30,59 @@ std::filesystem::path temp_beside(const std::filesystem::path& target) {
   return target.parent_path() / name;
 }
 
+// The bytes of a file, read in one piece.
+std::string read_bytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw FileError(reason(path, "Cannot open file"));
+  std::error_code unknown;
+  const std::uintmax_t expected = std::filesystem::file_size(path, unknown);
+  // One byte more than expected, so that a file of the expected size ends the loop at once.
+  std::string bytes(unknown ? 1 << 16 : static_cast<std::size_t>(expected) + 1, '\0');
+  std::size_t used = 0;
+  for (;;) {
+    const auto got =
+        in.rdbuf()->sgetn(bytes.data() + used, static_cast<std::streamsize>(bytes.size() - used));
+    used += static_cast<std::size_t>(got);
+    if (used < bytes.size()) break;
+    bytes.resize(bytes.size() * 2);
+  }
+  if (in.bad()) throw FileError(reason(path, "Cannot read file"));
+  bytes.resize(used);
+  return bytes;
+}
+
 }  // namespace
 
 Lines read_lines(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw FileError(reason(path, "Cannot open file"));
-  std::ostringstream ss;
-  ss << in.rdbuf();
-  if (in.bad()) throw FileError(reason(path, "Cannot read file"));
-  return split_lines(decode_text(ss.str()));
+  const std::string bytes = read_bytes(path);
+  return needs_decoding(bytes) ? split_lines(decode_text(bytes)) : split_lines(bytes);
 }
 
 Lines split_lines(std::string_view text) {
+  if (text.empty()) return {};
+  const char* const begin = text.data();
+  const char* const end = begin + text.size();
+  std::size_t count = 0;
+  for (const char* p = begin;
+       (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)))); ++p)
+    ++count;
   Lines lines;
-  std::string current;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(std::move(current));
-      current.clear();
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      current.push_back(c);
+  lines.reserve(count + 1);
+  // memchr finds the next LF; a CR before it ends the line there (CR LF or a lone CR).
+  for (const char* start = begin; start < end;) {
+    const char* lf =
+        static_cast<const char*>(std::memchr(start, '\n', static_cast<std::size_t>(end - start)));
+    const char* stop = lf != nullptr ? lf : end;
+    const char* cr =
+        static_cast<const char*>(std::memchr(start, '\r', static_cast<std::size_t>(stop - start)));
+    if (cr == nullptr && lf == nullptr) {
+      lines.emplace_back(start, end);
+      break;
     }
+    const char* line_end = cr != nullptr ? cr : lf;
+    lines.emplace_back(start, line_end);
+    start = line_end + (cr != nullptr && cr + 1 == lf ? 2 : 1);
   }
-  if (!current.empty()) lines.push_back(std::move(current));
   return lines;
 }
 
@@ -103,8 +130,20 @@ void write_bytes(const std::filesystem::path& path, const std::string& bytes) {
   if (ec) fail("Cannot write file", ec.value());
 }
 
+namespace {
+
+void write_legacy_text(const std::filesystem::path& path, const std::string& text) {
+  write_bytes(path, is_ascii(text) ? text : encode_legacy_file(text));  // ASCII: no copy
+}
+
+}  // namespace
+
 void write_lines(const std::filesystem::path& path, const Lines& lines) {
-  write_bytes(path, encode_legacy_file(join_crlf(lines)));
+  write_legacy_text(path, join_crlf(lines));
+}
+
+void write_lines(const std::filesystem::path& path, const CrlfText& text) {
+  write_legacy_text(path, text.text());
 }
 
 void write_utf8_lines(const std::filesystem::path& path, const Lines& lines) {

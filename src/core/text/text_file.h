@@ -35,6 +35,28 @@ void write_utf8_lines(const std::filesystem::path& path, const Lines& lines);
 // The text of `lines` joined with CR LF after each line (what write_lines stores).
 std::string join_crlf(const Lines& lines);
 
+// That text built line by line into one buffer, for files too large to hold as lines first.
+class CrlfText {
+ public:
+  void add(std::string_view line) {
+    text_ += line;
+    text_ += "\r\n";
+  }
+  void add(const Lines& lines) {
+    std::size_t size = text_.size();
+    for (const auto& l : lines) size += l.size() + 2;
+    text_.reserve(size + 4096);  // room for the lines that usually follow
+    for (const auto& l : lines) add(l);
+  }
+  const std::string& text() const { return text_; }
+
+ private:
+  std::string text_;
+};
+
+// Writes the text as write_lines writes its lines.
+void write_lines(const std::filesystem::path& path, const CrlfText& text);
+
 // Writes raw bytes atomically (used for files that are not line based, such as bitmaps).
 void write_bytes(const std::filesystem::path& path, const std::string& bytes);
 

@@ -6,6 +6,8 @@
 
 #include "core/analysis/analysis_fixture.h"
 #include "core/analysis/analysis_run.h"
+#include "core/analysis/large_test.h"
+#include "core/analysis/scoring.h"
 
 namespace jrv {
 namespace {
@@ -176,6 +178,44 @@ TEST(ItemStatistics, ZeroSpreadGivesDefinedCorrelations) {
   }
   // k = 2: the KR-20 without an item is undefined and left 0.
   EXPECT_EQ(ws.items[1].kr20_if_deleted, 0.0);
+}
+
+}  // namespace
+}  // namespace jrv
+
+namespace jrv {
+namespace {
+
+// The item and option counts come from one tally of the responses by code; counted here
+// examinee by examinee instead, on a large test with alternatives, a key-9 item and
+// excluded items, after a run that left the items sorted by difficulty.
+TEST(ItemStatistics, CountsAgreeWithADirectCountWhateverTheItemOrder) {
+  Workspace ws = testing::make_large_test(600, 60, 5);
+  ws.options.item_sort = ItemSort::difficulty;
+  run_analysis(ws, EditorDocument{});
+  compute_analysis(ws, 0.27, 0.27);
+  const CorrectCodes codes(ws);
+  const auto& st = ws.stats;
+  for (int j = 1; j <= ws.num_items; ++j) {
+    const auto& it = ws.items[static_cast<std::size_t>(j)];
+    const auto item = static_cast<std::size_t>(it.item_number);
+    if (it.include_flag == 0) continue;
+    int correct = 0, high = 0, low = 0;
+    OptionCounts chosen{};
+    for (int i = 1; i <= ws.num_cases; ++i) {
+      const auto& c = ws.cases[static_cast<std::size_t>(i)];
+      const std::uint8_t code = ws.responses[static_cast<std::size_t>(c.case_number)][item];
+      if (code >= 1 && code <= kOptionSlots) ++chosen[code];
+      if (!codes.correct(item, code)) continue;
+      ++correct;
+      high += c.raw_score >= st.high_group_min;
+      low += c.raw_score <= st.low_group_max;
+    }
+    EXPECT_EQ(it.correct_count, correct) << "item " << item;
+    EXPECT_EQ(it.high_correct, high) << "item " << item;
+    EXPECT_EQ(it.low_correct, low) << "item " << item;
+    EXPECT_EQ(it.option_count_total, chosen) << "item " << item;
+  }
 }
 
 }  // namespace

@@ -47,5 +47,35 @@ TEST(Encoding, ColumnsCountCharactersNotBytes) {
   EXPECT_EQ(cut_chars("a\x80z", 2), "a\x80");
 }
 
+// Long ASCII runs are skipped eight bytes at a time: a character outside ASCII at any
+// place before, inside or after such a run must still be decoded, counted and cut whole.
+TEST(Encoding, AsciiRunsOfAnyLengthMeetOtherCharactersCorrectly) {
+  const std::string e = "\xC3\xA9";  // é
+  for (std::size_t before = 0; before <= 17; ++before) {
+    const std::string ascii(before, 'a');
+    const std::string text = ascii + e + "bcdefghij";
+    const std::string where = "after " + std::to_string(before) + " ASCII bytes";
+    EXPECT_TRUE(is_valid_utf8(text)) << where;
+    EXPECT_FALSE(is_ascii(text)) << where;
+    EXPECT_TRUE(is_ascii(ascii)) << where;
+    EXPECT_EQ(char_count(text), before + 10) << where;
+    EXPECT_EQ(char_offset(text, before), before) << where;
+    EXPECT_EQ(char_offset(text, before + 1), before + 2) << where;
+    EXPECT_EQ(cut_chars(text, before + 1), ascii + e) << where;
+    EXPECT_EQ(sub_chars(text, before, 2), e + "b") << where;
+    EXPECT_EQ(one_byte_per_char(text), ascii + "?bcdefghij") << where;
+    EXPECT_EQ(pad_left(text, before + 11), " " + text) << where;
+    EXPECT_EQ(encode_legacy_file(text), ascii + "\xE9" + "bcdefghij") << where;
+    // A broken sequence after the run is not UTF-8, and decodes as Windows-1252.
+    const std::string broken = ascii + "\xE9" + "bcdefghij";
+    EXPECT_FALSE(is_valid_utf8(broken)) << where;
+    EXPECT_TRUE(needs_decoding(broken)) << where;
+    EXPECT_EQ(decode_text(broken), text) << where;
+  }
+  EXPECT_FALSE(needs_decoding("plain"));
+  EXPECT_TRUE(needs_decoding("\xEF\xBB\xBFplain"));
+  EXPECT_EQ(char_offset("abc", 10), 3u);
+}
+
 }  // namespace
 }  // namespace jrv

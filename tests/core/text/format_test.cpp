@@ -2,6 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <iomanip>
+#include <random>
+#include <vector>
+
 #include "core/text/convert.h"
 #include "core/text/errors.h"
 
@@ -18,6 +25,71 @@ TEST(Fixed, RoundsHalfAwayFromZeroOnTheShortestDecimal) {
   EXPECT_EQ(fixed(1234567.891, 1), "1234567.9");
   EXPECT_EQ(fixed(1e-20, 3), "0.000");
   EXPECT_EQ(fixed(123456789012.0, 2), "123456789012.00");
+}
+
+// The rule spelled out on the digits: the shortest round-trip decimal form of x, rounded
+// half away from zero at `decimals` places. fixed() takes shortcuts; it must agree.
+std::string fixed_by_digits(double x, int decimals) {
+  std::array<char, 400> buf;
+  const auto end =
+      std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(x), std::chars_format::fixed)
+          .ptr;
+  std::string digits(buf.data(), end);
+  if (digits.find('.') == std::string::npos) digits += '.';
+  const auto dot = digits.find('.');
+  digits.append(static_cast<std::size_t>(decimals) + 1, '0');
+  const bool up = digits[dot + 1 + static_cast<std::size_t>(decimals)] >= '5';
+  std::string kept =
+      "0" + digits.substr(0, dot) + digits.substr(dot + 1, static_cast<std::size_t>(decimals));
+  for (std::size_t i = kept.size(); up && i-- > 0;) {
+    if (kept[i] == '9') {
+      kept[i] = '0';
+    } else {
+      ++kept[i];
+      break;
+    }
+  }
+  const std::size_t int_digits = kept.size() - static_cast<std::size_t>(decimals);
+  std::string whole = kept.substr(0, int_digits);
+  whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size() - 1));
+  std::string out = whole;
+  if (decimals > 0) out += "." + kept.substr(int_digits);
+  const bool zero = kept.find_first_not_of('0') == std::string::npos;
+  return (std::signbit(x) && !zero ? "-" : "") + out;
+}
+
+TEST(Fixed, AgreesWithRoundingTheShortestDigitsEverywhere) {
+  std::mt19937_64 rng(17);
+  std::vector<double> values;
+  // Halves and near-halves at every place, where the binary value and the shortest
+  // decimal can fall on different sides.
+  for (int d = 0; d <= 7; ++d) {
+    const double unit = std::pow(10.0, -d);
+    for (int k = 0; k < 1000; ++k) {
+      const double half = (static_cast<double>(rng() % 2000000) + 0.5) * unit;
+      double v = half;
+      for (int step = 0; step < 3; ++step) v = std::nextafter(v, 0.0);
+      for (int step = 0; step < 7; ++step, v = std::nextafter(v, 1e300)) values.push_back(v);
+    }
+  }
+  // Ordinary values of every size a report prints, and the edges of the quick path.
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  for (int k = 0; k < 20000; ++k) values.push_back(std::pow(10.0, unit(rng) * 20 - 8));
+  for (double edge : {999999999.4, 999999999.5, 1e9, 99999999.95, 9999999.995, 0.0, 5e-7})
+    values.push_back(edge);
+  for (const double v : values) {
+    for (int d = 0; d <= 7; ++d) {
+      for (const double x : {v, -v}) {
+        const std::string want = fixed_by_digits(x, d);
+        const std::string got = fixed(x, d);
+        if (got != want) {
+          ADD_FAILURE() << "fixed(" << std::setprecision(17) << x << ", " << d
+                        << ")\n  got:  " << got << "\n  want: " << want;
+          return;
+        }
+      }
+    }
+  }
 }
 
 TEST(Fixed, NeverPrintsANegativeZero) {

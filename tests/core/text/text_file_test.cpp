@@ -33,6 +33,25 @@ TEST(TextFile, WritesCrLfAndReadsEveryLineEnding) {
   EXPECT_EQ(read_lines(p), (Lines{"a", "b", "c", "last"}));
 }
 
+// A file is read in one piece and cut into lines: a large one, lines ending at its very
+// end or not, and an empty file.
+TEST(TextFile, ReadsLargeFilesAndEveryEndingAtTheEdges) {
+  auto p = scratch("large.txt");
+  Lines many;
+  for (int i = 0; i < 50000; ++i)
+    many.push_back("line " + std::to_string(i) + std::string(i % 97, 'x'));
+  write_lines(p, many);
+  EXPECT_EQ(read_lines(p), many);
+
+  std::ofstream(p, std::ios::binary) << "a\r";
+  EXPECT_EQ(read_lines(p), (Lines{"a"}));
+  std::ofstream(p, std::ios::binary) << "\r\n\n\r";
+  EXPECT_EQ(read_lines(p), (Lines{"", "", ""}));
+  std::ofstream(p, std::ios::binary) << "";
+  EXPECT_EQ(read_lines(p), Lines{});
+  EXPECT_EQ(split_lines("x\r\r\ny"), (Lines{"x", "", "y"}));
+}
+
 TEST(TextFile, StoresWindows1252WhenEveryCharacterFitsAndReadsEitherBack) {
   auto p = scratch("b.txt");
   write_lines(p, {"caf\xC3\xA9", "\f"});  // café
