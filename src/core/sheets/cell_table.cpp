@@ -21,6 +21,11 @@ void CellTable::add(std::uint32_t row, std::uint32_t column, std::string_view te
   text_.append(text);
 }
 
+void CellTable::reserve(std::size_t cells, std::size_t text) {
+  cells_.reserve(std::min(cells, kMaxCells));
+  text_.reserve(std::min(text, kMaxText));
+}
+
 void CellTable::finish() {
   if (!sorted_) {
     // Stable, so of two cells at one place the later one ends up last and is kept.

@@ -40,6 +40,10 @@ class CellTable {
   // given twice keeps the later text. Throws SheetError (without a file name) past a limit.
   void add(std::uint32_t row, std::uint32_t column, std::string_view text);
 
+  // Room for about that many cells and bytes of text, so a large sheet is not copied as it
+  // grows (capped at the limits).
+  void reserve(std::size_t cells, std::size_t text);
+
   // Sorts the cells by row and column and indexes the rows; call once when the reader is
   // done, before any lookup.
   void finish();

@@ -45,6 +45,8 @@ CellTable read_delimited(std::string_view bytes, char delimiter) {
   if (delimiter == 0) delimiter = detect_delimiter(text);
 
   CellTable table;
+  // A cell that is kept takes a byte and a delimiter at least.
+  table.reserve(text.size() / 2 + 1, text.size());
   std::uint32_t row = 0, column = 0;
   std::string field;  // only for quoted fields, whose text differs from the bytes
   const char* p = text.data();
