@@ -41,7 +41,8 @@ void refuse_binary(std::string_view bytes) {
 
 CellTable read_delimited(std::string_view bytes, char delimiter) {
   refuse_binary(bytes);
-  const std::string text = decode_text(bytes);
+  std::string decoded;
+  const std::string_view text = decode_text_view(bytes, decoded);
   if (delimiter == 0) delimiter = detect_delimiter(text);
 
   CellTable table;

@@ -16,8 +16,16 @@ constexpr std::size_t kMaxTextOptions = 8;
 constexpr std::size_t kCaseLimit = kMaxCasesStart;
 constexpr std::size_t kItemLimit = kMaxItems;
 
+bool blank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// Whether the text holds more than blanks: !trim(s).empty(), found at the first letter.
+bool has_text(std::string_view s) {
+  return std::any_of(s.begin(), s.end(), [](char c) { return !blank(c); });
+}
+
 std::string_view trim(std::string_view s) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
   while (!s.empty() && blank(s.front())) s.remove_prefix(1);
   while (!s.empty() && blank(s.back())) s.remove_suffix(1);
   return s;
@@ -32,7 +40,7 @@ bool answer_char(char c) {
   return (c >= 'A' && c <= 'H') || (c >= '0' && c <= '8') || c == 'T';
 }
 
-enum class Kind { blank, answer, other, several, text };
+enum class Kind : std::uint8_t { blank, answer, other, several, text };
 
 struct Cell {
   Kind kind = Kind::blank;
@@ -40,6 +48,11 @@ struct Cell {
 };
 
 Cell classify(std::string_view raw) {
+  if (raw.size() == 1) {  // most cells of a large sheet: no need to trim
+    if (blank(raw[0])) return {};
+    if (answer_char(raw[0])) return {Kind::answer, upper(raw[0])};
+    return {Kind::other, 0};
+  }
   const std::string_view t = trim(raw);
   if (t.empty()) return {};
   if (t.size() == 1) {
@@ -188,7 +201,7 @@ class Mapper {
       out_.item_columns = *c_.items;
     } else if (key_row_) {
       for (const CellRef& ref : t_.row(*key_row_))
-        if (!key_markers_.count(ref.column) && !trim(t_.text(ref)).empty())
+        if (!key_markers_.count(ref.column) && has_text(t_.text(ref)))
           out_.item_columns.push_back(ref.column);
     } else {
       // The longest run of columns whose cells are answers.
@@ -234,8 +247,10 @@ class Mapper {
     std::vector<bool> used(first_item, false);
     for (std::uint32_t r = 0; r < t_.row_count(); ++r) {
       if (!data_row(r)) continue;
-      for (const CellRef& ref : t_.row(r))
-        if (ref.column < first_item && !trim(t_.text(ref)).empty()) used[ref.column] = true;
+      for (const CellRef& ref : t_.row(r)) {
+        if (ref.column >= first_item) break;  // the cells of a row are in column order
+        if (has_text(t_.text(ref))) used[ref.column] = true;
+      }
     }
     for (std::uint32_t col = 0; col < first_item; ++col)
       if (used[col]) out_.label_columns.push_back(col);
@@ -253,8 +268,10 @@ class Mapper {
     for (std::uint32_t r = start; r < t_.row_count(); ++r) {
       if (!data_row(r)) continue;
       int filled = 0;
-      for (const CellRef& ref : t_.row(r))
-        if (role[ref.column] != 0 && !trim(t_.text(ref)).empty()) filled |= role[ref.column];
+      for (const CellRef& ref : t_.row(r)) {
+        if (role[ref.column] != 0 && has_text(t_.text(ref))) filled |= role[ref.column];
+        if (filled == 3) break;
+      }
       const bool label = (filled & 1) != 0, answered = (filled & 2) != 0;
       if (!label && !answered) continue;  // formatted or blank rows
       if (!answered) unanswered.push_back(std::to_string(r + 1));
@@ -302,9 +319,10 @@ class Mapper {
     for (std::size_t e = 0; e < n; ++e) {
       for (const CellRef& ref : t_.row(out_.examinee_rows[e])) {
         if (index[ref.column] < 0) continue;
-        const std::string_view v = trim(t_.text(ref));
+        const std::string_view raw = t_.text(ref);
+        const std::string_view v = raw.size() > 1 ? trim(raw) : raw;
         cells_[e * k + static_cast<std::size_t>(index[ref.column])] = {
-            classify(v), v.size() > 1 && char_count(v) > 1};
+            classify(raw), v.size() > 1 && char_count(v) > 1};
       }
       // A column named twice reads the same cells.
       for (std::size_t i = 0; i < k; ++i) {

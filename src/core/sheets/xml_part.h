@@ -13,8 +13,10 @@
 
 namespace jrv {
 
-// Escapes only: no line-end or attribute normalisation, no DOCTYPE, no comments kept.
-inline constexpr unsigned kPartParseFlags = pugi::parse_escapes | pugi::parse_embed_pcdata;
+// Escapes and CDATA sections (text too): no line-end or attribute normalisation, no
+// DOCTYPE, no comments kept.
+inline constexpr unsigned kPartParseFlags =
+    pugi::parse_escapes | pugi::parse_cdata | pugi::parse_embed_pcdata;
 
 class XmlPart {
  public:

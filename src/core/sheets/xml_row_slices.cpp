@@ -52,17 +52,28 @@ std::size_t find_start_tag(std::string_view text, std::size_t from, std::string_
   return std::string_view::npos;
 }
 
-// Just past the last end tag named `row` that lies in text[floor..]; npos when none does.
-std::size_t after_last_end_tag(std::string_view text, std::size_t floor, std::string_view row) {
-  for (std::size_t at = text.rfind("</"); at != std::string_view::npos && at >= floor;
-       at = at == 0 ? std::string_view::npos : text.rfind("</", at - 1)) {
-    const auto name = tag_local_name(text, at + 2);
-    if (!name || *name != row) continue;
-    std::size_t p = static_cast<std::size_t>(name->data() - text.data()) + name->size();
-    while (p < text.size() && blank(text[p])) ++p;
-    if (p < text.size() && text[p] == '>') return p + 1;
+// Just past the end tag named `row` that starts at text[at]; npos when none does.
+std::size_t end_tag_end(std::string_view text, std::size_t at, std::string_view row) {
+  if (text.compare(at, 2, "</") != 0) return std::string_view::npos;
+  const auto name = tag_local_name(text, at + 2);
+  if (!name || *name != row) return std::string_view::npos;
+  std::size_t p = static_cast<std::size_t>(name->data() - text.data()) + name->size();
+  while (p < text.size() && blank(text[p])) ++p;
+  return p < text.size() && text[p] == '>' ? p + 1 : std::string_view::npos;
+}
+
+// Just past the last end tag named `row` that starts in text[from..], or else at `pending`
+// (a tag begun before `from`); npos when there is none. Searching from the end, it reads
+// about half a row when rows end where expected.
+std::size_t after_last_end_tag(std::string_view text, std::size_t from, std::size_t pending,
+                               std::string_view row) {
+  const std::string_view tail = text.substr(from);
+  for (std::size_t at = tail.rfind("</"); at != std::string_view::npos;
+       at = at == 0 ? std::string_view::npos : tail.rfind("</", at - 1)) {
+    const std::size_t end = end_tag_end(text, from + at, row);
+    if (end != std::string_view::npos) return end;
   }
-  return std::string_view::npos;
+  return pending == std::string_view::npos ? pending : end_tag_end(text, pending, row);
 }
 
 class SliceReader {
@@ -125,17 +136,19 @@ bool read_rows_in_slices(ZipArchive::Entry& entry, std::string_view row_name,
   // The rows, a slice at a time, each cut after a row's end tag.
   pugi::xml_document doc;
   const unsigned flags = kPartParseFlags | pugi::parse_fragment | pugi::parse_doctype;
-  std::size_t floor = 0;  // no row ends before it in what is held
+  // No row end tag starts in what is held before `from`, but perhaps at `pending`, a tag
+  // the end of what was held cut short: each byte is searched once, however long a row.
+  std::size_t from = 0, pending = std::string_view::npos;
   for (;;) {
     while (in.text().size() < kSliceBytes && in.read_more()) {
     }
-    const std::size_t cut = after_last_end_tag(in.text(), floor, row_name);
+    const std::string_view held = in.text();
+    const std::size_t cut = after_last_end_tag(held, from, pending, row_name);
     if (cut == std::string_view::npos) {
-      const std::size_t held = in.text().size();
+      const std::size_t last_tag = held.substr(from).rfind('<');
+      if (last_tag != std::string_view::npos) pending = from + last_tag;
+      from = held.size();
       if (!in.read_more()) break;  // what is left closes the container and the part
-      // A row longer than what was held: look again from where a cut tag could start.
-      const std::size_t last_tag = in.text().rfind('<', held == 0 ? 0 : held - 1);
-      floor = last_tag == std::string_view::npos ? 0 : last_tag;
       continue;
     }
     if (!doc.load_buffer_inplace(in.data(), cut, flags, pugi::encoding_utf8)) return false;
@@ -145,7 +158,8 @@ bool read_rows_in_slices(ZipArchive::Entry& entry, std::string_view row_name,
     if (!give(doc)) return false;
     doc.reset();
     in.drop(cut);
-    floor = 0;
+    from = 0;
+    pending = std::string_view::npos;
   }
   // The part without its rows (but those after the last row end tag) is small. The rows
   // were cut out right after their container's start tag: the last tag before them, and

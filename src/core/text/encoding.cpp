@@ -4,6 +4,8 @@
 
 #include <utf8cpp/utf8.h>
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 
 namespace jrv {
 namespace {
@@ -50,7 +52,25 @@ std::size_t sequence_length(std::string_view s, std::size_t i) {
 }  // namespace
 
 bool is_valid_utf8(std::string_view bytes) {
-  return utf8::is_valid(bytes.begin(), bytes.end());
+  // Most text is ASCII: it is passed over eight bytes at a time, the rest checked by utf8cpp.
+  const char* p = bytes.data();
+  const char* const end = p + bytes.size();
+  while (p < end) {
+    if (end - p >= 8) {
+      std::uint64_t word;
+      std::memcpy(&word, p, sizeof word);
+      if ((word & 0x8080808080808080u) == 0) {
+        p += 8;
+        continue;
+      }
+    }
+    if (static_cast<unsigned char>(*p) < 0x80) {
+      ++p;
+      continue;
+    }
+    if (utf8::internal::validate_next(p, end) != utf8::internal::UTF8_OK) return false;
+  }
+  return true;
 }
 
 std::string decode_text(std::string_view bytes) {
@@ -77,6 +97,13 @@ std::string decode_text(std::string_view bytes) {
   }
   flush(bytes.size());
   return out;
+}
+
+std::string_view decode_text_view(std::string_view bytes, std::string& storage) {
+  const std::string_view text = bytes.starts_with(kBom) ? bytes.substr(kBom.size()) : bytes;
+  if (is_valid_utf8(text)) return text;
+  storage = decode_text(bytes);
+  return storage;
 }
 
 std::optional<std::string> to_windows_1252(std::string_view utf8) {

@@ -20,6 +20,10 @@ bool is_valid_utf8(std::string_view bytes);
 // bytes Windows-1252 leaves undefined become the C1 control with the same number.
 std::string decode_text(std::string_view bytes);
 
+// The same without a copy where none is needed: the bytes themselves, less the byte-order
+// mark, when they are valid UTF-8; otherwise decode_text's result, held in `storage`.
+std::string_view decode_text_view(std::string_view bytes, std::string& storage);
+
 // UTF-8 text as Windows-1252, or nothing when some character has no place in it.
 // Invalid UTF-8 gives nothing as well.
 std::optional<std::string> to_windows_1252(std::string_view utf8);
