@@ -76,8 +76,7 @@ int import_sheet(const Args& args) {
   try {
     const SheetFile sheet = read_sheet_file(input, *format, parsed.value("--sheet"));
     print_messages(std::cerr, sheet.warnings);
-    const SheetImport imported =
-        map_sheet(sheet.table, choices, sheet.file_name, input.stem().string());
+    SheetImport imported = map_sheet(sheet.table, choices, sheet.file_name, input.stem().string());
     std::cout << imported.summary << "\n";
     for (const auto& m : imported.text_columns) std::cout << text_mapping_line(m) << "\n";
     print_messages(std::cerr, imported.warnings);
@@ -85,7 +84,7 @@ int import_sheet(const Args& args) {
     // The editor's check, as "Close && Analyze" would run it: a file the analysis would
     // refuse is not written.
     EditorDocument doc;
-    doc.editor = imported.fields;
+    doc.editor = std::move(imported.fields);
     Workspace ws;
     EditorDocument checked = doc;
     const CheckResult check = ReadEditorData(checked, ws);

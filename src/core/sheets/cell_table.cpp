@@ -6,19 +6,15 @@
 
 namespace jrv {
 
-void CellTable::add(std::uint32_t row, std::uint32_t column, std::string_view text) {
-  if (text.empty()) return;
+void CellTable::refuse(std::uint32_t row, std::uint32_t column) const {
   if (row >= kMaxRows || column >= kMaxColumns)
     throw SheetError(cell_position(row, column) + ": the cell lies outside the largest sheet");
-  if (cells_.size() >= kMaxCells || text_.size() + text.size() > kMaxText)
-    throw SheetError("the sheet holds more cells than a test can use");
-  if (!cells_.empty()) {
-    const CellRef& last = cells_.back();
-    if (row < last.row || (row == last.row && column <= last.column)) sorted_ = false;
-  }
-  cells_.push_back({row, column, static_cast<std::uint32_t>(text_.size()),
-                    static_cast<std::uint32_t>(text.size())});
-  text_.append(text);
+  throw SheetError("the sheet holds more cells than a test can use");
+}
+
+void CellTable::reserve(std::size_t cells, std::size_t text) {
+  cells_.reserve(std::min(cells, kMaxCells));
+  text_.reserve(std::min(text, kMaxText));
 }
 
 void CellTable::finish() {
@@ -37,16 +33,12 @@ void CellTable::finish() {
     }
     cells_.swap(unique);
     sorted_ = true;
+    row_start_.clear();
+    for (std::uint32_t i = 0; i < cells_.size(); ++i)
+      while (row_start_.size() <= cells_[i].row) row_start_.push_back(i);
   }
   rows_ = cells_.empty() ? 0 : cells_.back().row + 1;
-  columns_ = 0;
-  for (const CellRef& c : cells_) columns_ = std::max(columns_, c.column + 1);
-  row_start_.assign(rows_ + 1, 0);
-  std::size_t i = 0;
-  for (std::uint32_t r = 0; r <= rows_; ++r) {
-    while (i < cells_.size() && cells_[i].row < r) ++i;
-    row_start_[r] = static_cast<std::uint32_t>(i);
-  }
+  row_start_.resize(rows_ + 1, static_cast<std::uint32_t>(cells_.size()));
 }
 
 std::span<const CellRef> CellTable::row(std::uint32_t r) const {

@@ -38,7 +38,32 @@ class CellTable {
 
   // Adds a cell; an empty text is dropped. Readers add cells in reading order; a cell
   // given twice keeps the later text. Throws SheetError (without a file name) past a limit.
-  void add(std::uint32_t row, std::uint32_t column, std::string_view text);
+  void add(std::uint32_t row, std::uint32_t column, std::string_view text) {
+    if (text.empty()) return;
+    if (row >= kMaxRows || column >= kMaxColumns || cells_.size() >= kMaxCells ||
+        text.size() > kMaxText - text_.size())
+      refuse(row, column);
+    if (sorted_) {
+      const std::uint64_t place = std::uint64_t{row} << 32 | column;
+      if (!cells_.empty() && place <= last_place_)
+        sorted_ = false;
+      else  // cells in order index their rows as they come
+        while (row_start_.size() <= row)
+          row_start_.push_back(static_cast<std::uint32_t>(cells_.size()));
+      last_place_ = place;
+    }
+    if (column >= columns_) columns_ = column + 1;
+    cells_.push_back({row, column, static_cast<std::uint32_t>(text_.size()),
+                      static_cast<std::uint32_t>(text.size())});
+    if (text.size() == 1)
+      text_.push_back(text[0]);  // inline, where append is a call into the library
+    else
+      text_.append(text);
+  }
+
+  // Room for about that many cells and bytes of text, so a large sheet is not copied as it
+  // grows (capped at the limits).
+  void reserve(std::size_t cells, std::size_t text);
 
   // Sorts the cells by row and column and indexes the rows; call once when the reader is
   // done, before any lookup.
@@ -58,12 +83,15 @@ class CellTable {
   std::string_view text(const CellRef& c) const { return {text_.data() + c.offset, c.size}; }
 
  private:
+  [[noreturn]] void refuse(std::uint32_t row, std::uint32_t column) const;
+
   std::string text_;
   std::vector<CellRef> cells_;
   std::vector<std::uint32_t> row_start_;  // row r is cells_[row_start_[r], row_start_[r+1])
   std::uint32_t rows_ = 0;
   std::uint32_t columns_ = 0;
   bool sorted_ = true;
+  std::uint64_t last_place_ = 0;  // row and column of the last cell added, while sorted
 };
 
 // "A".."Z", "AA".. for a 0-based column.

@@ -41,10 +41,13 @@ void refuse_binary(std::string_view bytes) {
 
 CellTable read_delimited(std::string_view bytes, char delimiter) {
   refuse_binary(bytes);
-  const std::string text = decode_text(bytes);
+  std::string decoded;
+  const std::string_view text = decode_text_view(bytes, decoded);
   if (delimiter == 0) delimiter = detect_delimiter(text);
 
   CellTable table;
+  // A cell that is kept takes a byte and a delimiter at least.
+  table.reserve(text.size() / 2 + 1, text.size());
   std::uint32_t row = 0, column = 0;
   std::string field;  // only for quoted fields, whose text differs from the bytes
   const char* p = text.data();

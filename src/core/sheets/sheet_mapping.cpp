@@ -16,8 +16,16 @@ constexpr std::size_t kMaxTextOptions = 8;
 constexpr std::size_t kCaseLimit = kMaxCasesStart;
 constexpr std::size_t kItemLimit = kMaxItems;
 
+bool blank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// Whether the text holds more than blanks: !trim(s).empty(), found at the first letter.
+bool has_text(std::string_view s) {
+  return std::any_of(s.begin(), s.end(), [](char c) { return !blank(c); });
+}
+
 std::string_view trim(std::string_view s) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
   while (!s.empty() && blank(s.front())) s.remove_prefix(1);
   while (!s.empty() && blank(s.back())) s.remove_suffix(1);
   return s;
@@ -32,7 +40,7 @@ bool answer_char(char c) {
   return (c >= 'A' && c <= 'H') || (c >= '0' && c <= '8') || c == 'T';
 }
 
-enum class Kind { blank, answer, other, several, text };
+enum class Kind : std::uint8_t { blank, answer, other, several, text };
 
 struct Cell {
   Kind kind = Kind::blank;
@@ -40,6 +48,11 @@ struct Cell {
 };
 
 Cell classify(std::string_view raw) {
+  if (raw.size() == 1) {  // most cells of a large sheet: no need to trim
+    if (blank(raw[0])) return {};
+    if (answer_char(raw[0])) return {Kind::answer, upper(raw[0])};
+    return {Kind::other, 0};
+  }
   const std::string_view t = trim(raw);
   if (t.empty()) return {};
   if (t.size() == 1) {
@@ -57,9 +70,12 @@ Cell classify(std::string_view raw) {
 }
 
 bool is_key_marker(std::string_view raw) {
-  std::string t(trim(raw));
-  for (char& c : t) c = upper(c);
-  return t == "KEY" || t == "ANSWER KEY";
+  const std::string_view t = trim(raw);
+  const auto is = [&](std::string_view marker) {
+    return t.size() == marker.size() && std::equal(t.begin(), t.end(), marker.begin(),
+                                                   [](char a, char b) { return upper(a) == b; });
+  };
+  return is("KEY") || is("ANSWER KEY");
 }
 
 // The option an answer character stands for in a column of letters or digits.
@@ -185,7 +201,7 @@ class Mapper {
       out_.item_columns = *c_.items;
     } else if (key_row_) {
       for (const CellRef& ref : t_.row(*key_row_))
-        if (!key_markers_.count(ref.column) && !trim(t_.text(ref)).empty())
+        if (!key_markers_.count(ref.column) && has_text(t_.text(ref)))
           out_.item_columns.push_back(ref.column);
     } else {
       // The longest run of columns whose cells are answers.
@@ -231,8 +247,10 @@ class Mapper {
     std::vector<bool> used(first_item, false);
     for (std::uint32_t r = 0; r < t_.row_count(); ++r) {
       if (!data_row(r)) continue;
-      for (const CellRef& ref : t_.row(r))
-        if (ref.column < first_item && !trim(t_.text(ref)).empty()) used[ref.column] = true;
+      for (const CellRef& ref : t_.row(r)) {
+        if (ref.column >= first_item) break;  // the cells of a row are in column order
+        if (has_text(t_.text(ref))) used[ref.column] = true;
+      }
     }
     for (std::uint32_t col = 0; col < first_item; ++col)
       if (used[col]) out_.label_columns.push_back(col);
@@ -241,11 +259,20 @@ class Mapper {
   void find_examinees() {
     std::vector<std::string> unanswered;
     const std::uint32_t start = out_.header_row ? *out_.header_row + 1 : 0;
+    // What each column is to a row: 1 a label, 2 an item, 3 both.
+    std::vector<std::uint8_t> role(t_.column_count(), 0);
+    for (std::uint32_t col : out_.label_columns)
+      if (col < role.size()) role[col] |= 1;
+    for (std::uint32_t col : out_.item_columns)
+      if (col < role.size()) role[col] |= 2;
     for (std::uint32_t r = start; r < t_.row_count(); ++r) {
       if (!data_row(r)) continue;
-      bool label = false, answered = false;
-      for (std::uint32_t col : out_.label_columns) label |= !trim(t_.at(r, col)).empty();
-      for (std::uint32_t col : out_.item_columns) answered |= !trim(t_.at(r, col)).empty();
+      int filled = 0;
+      for (const CellRef& ref : t_.row(r)) {
+        if (role[ref.column] != 0 && has_text(t_.text(ref))) filled |= role[ref.column];
+        if (filled == 3) break;
+      }
+      const bool label = (filled & 1) != 0, answered = (filled & 2) != 0;
       if (!label && !answered) continue;  // formatted or blank rows
       if (!answered) unanswered.push_back(std::to_string(r + 1));
       out_.examinee_rows.push_back(r);
@@ -292,9 +319,10 @@ class Mapper {
     for (std::size_t e = 0; e < n; ++e) {
       for (const CellRef& ref : t_.row(out_.examinee_rows[e])) {
         if (index[ref.column] < 0) continue;
-        const std::string_view v = trim(t_.text(ref));
-        cells_[e * k + static_cast<std::size_t>(index[ref.column])] = {classify(v),
-                                                                       char_count(v) > 1};
+        const std::string_view raw = t_.text(ref);
+        const std::string_view v = raw.size() > 1 ? trim(raw) : raw;
+        cells_[e * k + static_cast<std::size_t>(index[ref.column])] = {
+            classify(raw), v.size() > 1 && char_count(v) > 1};
       }
       // A column named twice reads the same cells.
       for (std::size_t i = 0; i < k; ++i) {
@@ -303,6 +331,41 @@ class Mapper {
           cells_[e * k + i] = cells_[e * k + static_cast<std::size_t>(index[col])];
       }
     }
+  }
+
+  // What the cells of one item column hold, gathered row by row.
+  struct ColumnCells {
+    std::size_t filled = 0, long_cells = 0;
+    bool only_tf = true, only_01 = true;
+    int highest = 0;
+    std::size_t several = 0, other = 0, t = 0;                    // several answers, no answer, "T"
+    std::size_t first_several = 0, first_other = 0, first_t = 0;  // examinee of the first
+  };
+
+  std::vector<ColumnCells> gather_columns() const {
+    const std::size_t n = out_.examinee_rows.size();
+    const std::size_t k = out_.item_columns.size();
+    std::vector<ColumnCells> columns(k);
+    for (std::size_t e = 0; e < n; ++e) {
+      const Classified* row = &cells_[e * k];
+      for (std::size_t i = 0; i < k; ++i) {
+        const Cell a = row[i].cell;
+        ColumnCells& c = columns[i];
+        c.filled += a.kind != Kind::blank;
+        c.long_cells += row[i].long_text;
+        if (a.kind == Kind::answer) {
+          c.only_tf &= a.answer == 'T' || a.answer == 'F';
+          c.only_01 &= a.answer == '0' || a.answer == '1';
+          c.highest = std::max(c.highest, option_value(a.answer));
+          if (a.answer == 'T' && c.t++ == 0) c.first_t = e;
+        } else if (a.kind == Kind::several) {
+          if (c.several++ == 0) c.first_several = e;
+        } else if (a.kind == Kind::other || a.kind == Kind::text) {
+          if (c.other++ == 0) c.first_other = e;
+        }
+      }
+    }
+    return columns;
   }
 
   // The answers, key character and option count of each item column.
@@ -319,67 +382,66 @@ class Mapper {
              plural(k, "item column", "item columns"));
     }
     classify_items();
+    const std::vector<ColumnCells> columns = gather_columns();
+    // Which answers each column keeps: 0 none (a text column), 1 all but T, 2 all.
+    std::vector<std::uint8_t> keep(k, 0);
     bool all_right_wrong = true;
     std::size_t several = 0, other = 0;
     std::string first_several, first_other;
+    const auto quoted = [&](std::size_t e, std::uint32_t col) {
+      const std::uint32_t r = out_.examinee_rows[e];
+      return cell_position(r, col) + ": \"" + std::string(trim(t_.at(r, col))) + "\"";
+    };
     for (std::size_t i = 0; i < k; ++i) {
       const std::uint32_t col = out_.item_columns[i];
-      const auto at = [&](std::size_t e) -> const Classified& { return cells_[e * k + i]; };
+      const ColumnCells& cells = columns[i];
       const bool key_from_row = key_row_ && !c_.typed_key;
       const std::string_view key_text =
           key_from_row ? trim(t_.at(*key_row_, col)) : std::string_view{};
       if (key_from_row && key_text.empty())
         fail(cell_position(*key_row_, col) + ": the key row holds no answer for this item");
       // Text answers: a key of several characters, or without a key row most cells so.
-      std::size_t long_cells = 0, filled = 0;
-      for (std::size_t e = 0; e < n; ++e) {
-        filled += at(e).cell.kind != Kind::blank;
-        long_cells += at(e).long_text;
-      }
-      const bool text = key_from_row ? char_count(key_text) > 1 : long_cells * 2 > filled;
+      const bool text =
+          key_from_row ? char_count(key_text) > 1 : cells.long_cells * 2 > cells.filled;
       if (text) {
         code_text_column(i, col, key_text);
         all_right_wrong = false;
         continue;
       }
       // Letters, digits, true/false or right/wrong.
-      bool only_tf = true, only_01 = true;
-      int highest = 0;
-      const auto note = [&](const Cell& a) {
-        if (a.kind != Kind::answer) return;
-        only_tf &= a.answer == 'T' || a.answer == 'F';
-        only_01 &= a.answer == '0' || a.answer == '1';
-        highest = std::max(highest, option_value(a.answer));
-      };
       const Cell key_cell = key_from_row ? classify(key_text) : Cell{};
       if (key_from_row && key_cell.kind != Kind::answer)
         fail(cell_position(*key_row_, col) + ": the key '" + std::string(key_text) +
              "' is not an answer (A-H, 0-8, T or F)");
-      note(key_cell);
-      for (std::size_t e = 0; e < n; ++e) {
-        const std::uint32_t r = out_.examinee_rows[e];
-        const Cell a = at(e).cell;
-        note(a);
-        if (a.kind == Kind::several && several++ == 0)
-          first_several = cell_position(r, col) + ": \"" + std::string(trim(t_.at(r, col))) + "\"";
-        if ((a.kind == Kind::other || a.kind == Kind::text) && other++ == 0)
-          first_other = cell_position(r, col) + ": \"" + std::string(trim(t_.at(r, col))) + "\"";
+      bool tf = cells.only_tf, only_01 = cells.only_01;
+      int highest = cells.highest;
+      if (key_cell.kind == Kind::answer) {
+        tf &= key_cell.answer == 'T' || key_cell.answer == 'F';
+        only_01 &= key_cell.answer == '0' || key_cell.answer == '1';
+        highest = std::max(highest, option_value(key_cell.answer));
       }
-      const bool tf = only_tf;
+      if (cells.several > 0 && several == 0) first_several = quoted(cells.first_several, col);
+      several += cells.several;
+      // T means true only where every answer is T or F; elsewhere it is no answer.
+      const std::size_t t_missing = tf ? 0 : cells.t;
+      if (other == 0 && cells.other > 0)
+        first_other = quoted(cells.first_other, col);
+      else if (other == 0 && t_missing > 0)
+        first_other = cell_position(out_.examinee_rows[cells.first_t], col) + ": \"T\"";
+      other += cells.other + t_missing;
       all_right_wrong &= only_01;
       const int options = (tf || only_01) ? 2 : std::max(highest, 2);
-      for (std::size_t e = 0; e < n; ++e) {
-        const Cell a = at(e).cell;
-        if (a.kind != Kind::answer) continue;
-        // T means true only where every answer is T or F; elsewhere it is no answer.
-        if (a.answer == 'T' && !tf) {
-          if (other++ == 0) first_other = cell_position(out_.examinee_rows[e], col) + ": \"T\"";
-          continue;
-        }
-        lines_[e][i] = a.answer;
-      }
+      keep[i] = tf ? 2 : 1;
       if (key_from_row) key_[i] = key_cell.answer;
       options_[i] = static_cast<char>('0' + options);
+    }
+    for (std::size_t e = 0; e < n; ++e) {
+      const Classified* row = &cells_[e * k];
+      std::string& line = lines_[e];
+      for (std::size_t i = 0; i < k; ++i) {
+        const Cell a = row[i].cell;
+        if (a.kind == Kind::answer && keep[i] > (a.answer == 'T' ? 1 : 0)) line[i] = a.answer;
+      }
     }
     if (c_.typed_key) {
       key_ = *c_.typed_key;

@@ -3,6 +3,7 @@
 
 #include "core/sheets/workbook_readers.h"
 #include "core/sheets/xml_part.h"
+#include "core/sheets/xml_row_slices.h"
 
 namespace jrv {
 
@@ -116,77 +117,123 @@ bool parse_row_number(const char* r, std::uint32_t& row) {
 }
 
 // The text of an inline string: <is><t>..</t></is> or rich runs <is><r><t>..</t></r></is>.
-void inline_text(const pugi::xml_node& is, std::string& out) {
-  out.clear();
-  for (pugi::xml_node part : is.children()) {
-    const std::string_view name = local_name(part);
-    if (name == "t")
-      out += part.text().get();
-    else if (name == "r")
-      out += child_named(part, "t").text().get();
+std::string_view inline_text(const pugi::xml_node& is, std::string& scratch) {
+  const pugi::xml_node first = is.first_child();
+  if (first && !first.next_sibling() && has_local_name(first, "t")) return first.text().get();
+  scratch.clear();
+  for (pugi::xml_node part = first; part; part = part.next_sibling()) {
+    if (has_local_name(part, "t"))
+      scratch += part.text().get();
+    else if (has_local_name(part, "r"))
+      scratch += child_named(part, "t").text().get();
   }
+  return scratch;
 }
 
-void read_cells(const pugi::xml_document& doc, const SharedStrings& strings, CellTable& table) {
-  const pugi::xml_node sheet_data = child_named(child_named(doc, "worksheet"), "sheetData");
-  std::uint32_t row = 0;
-  bool first_row = true;
-  std::string scratch;
-  for (pugi::xml_node r = sheet_data.first_child(); r; r = r.next_sibling()) {
-    if (local_name(r) != "row") continue;
+// The rows of a worksheet into the table, in document order; rows and cells without a
+// number follow the one before. One reader takes every slice of a large sheet in turn.
+class SheetRows {
+ public:
+  SheetRows(const SharedStrings& strings, CellTable& table) : strings_(strings), table_(table) {}
+
+  void read(const pugi::xml_node& parent) {
+    for (pugi::xml_node r = parent.first_child(); r; r = r.next_sibling())
+      if (has_local_name(r, "row")) read_row(r);
+  }
+
+ private:
+  void read_row(const pugi::xml_node& r) {
     const pugi::xml_attribute rn = r.attribute("r");
     if (rn) {
-      if (!parse_row_number(rn.value(), row))
+      if (!parse_row_number(rn.value(), row_))
         throw SheetError("the workbook is damaged: a row has the number '" +
                          std::string(rn.value()).substr(0, 20) + "'");
-    } else if (!first_row) {
-      ++row;
+    } else if (!first_row_) {
+      ++row_;
     }
-    first_row = false;
+    first_row_ = false;
     std::uint32_t column = 0;
     bool first_cell = true;
     for (pugi::xml_node c = r.first_child(); c; c = c.next_sibling()) {
-      if (local_name(c) != "c") continue;
-      const pugi::xml_attribute ref = c.attribute("r");
-      if (ref) {
+      if (!has_local_name(c, "c")) continue;
+      // The first "r" and "t", as pugixml's attribute() finds them, in one pass.
+      const char* ref = nullptr;
+      const char* type = nullptr;
+      for (pugi::xml_attribute a = c.first_attribute(); a; a = a.next_attribute()) {
+        const char* name = a.name();
+        if (name[0] == 'r' && name[1] == '\0' && ref == nullptr)
+          ref = a.value();
+        else if (name[0] == 't' && name[1] == '\0' && type == nullptr)
+          type = a.value();
+      }
+      if (ref != nullptr) {
         std::uint32_t ref_row = 0;
-        if (!parse_reference(ref.value(), ref_row, column) || ref_row != row)
-          throw SheetError("the workbook is damaged: row " + std::to_string(row + 1) +
-                           " holds a cell '" + std::string(ref.value()).substr(0, 20) + "'");
+        if (!parse_reference(ref, ref_row, column) || ref_row != row_)
+          throw SheetError("the workbook is damaged: row " + std::to_string(row_ + 1) +
+                           " holds a cell '" + std::string(ref).substr(0, 20) + "'");
       } else if (!first_cell) {
         ++column;
       }
       first_cell = false;
-      const char* type = c.attribute("t").value();
-      pugi::xml_node v, is;
-      for (pugi::xml_node part = c.first_child(); part; part = part.next_sibling()) {
-        const std::string_view name = local_name(part);
-        if (name == "v")
-          v = part;
-        else if (name == "is")
-          is = part;
-      }
-      const std::string_view value = v ? v.text().get() : "";
-      if (std::strcmp(type, "inlineStr") == 0) {
-        inline_text(is, scratch);
-        table.add(row, column, scratch);
-      } else if (std::strcmp(type, "s") == 0) {
-        if (value.empty()) continue;
-        const auto text = strings.at(value);
-        if (!text)
-          throw SheetError(cell_position(row, column) +
-                           ": the workbook is damaged (a shared text that does not exist)");
-        table.add(row, column, *text);
-      } else if (std::strcmp(type, "b") == 0) {
-        if (!value.empty()) table.add(row, column, value == "0" ? "FALSE" : "TRUE");
-      } else if (std::strcmp(type, "str") == 0 || std::strcmp(type, "e") == 0 ||
-                 std::strcmp(type, "d") == 0) {
-        table.add(row, column, value);
-      } else if (!value.empty()) {
-        table.add(row, column, number_text(value));
-      }
+      read_cell(c, type == nullptr ? "" : type, column);
     }
   }
+
+  void read_cell(const pugi::xml_node& c, const char* type, std::uint32_t column) {
+    pugi::xml_node v, is;
+    for (pugi::xml_node part = c.first_child(); part; part = part.next_sibling()) {
+      if (has_local_name(part, "v"))
+        v = part;
+      else if (has_local_name(part, "is"))
+        is = part;
+    }
+    const std::string_view value = v ? v.text().get() : "";
+    if (std::strcmp(type, "inlineStr") == 0) {
+      table_.add(row_, column, inline_text(is, scratch_));
+    } else if (std::strcmp(type, "s") == 0) {
+      if (value.empty()) return;
+      const auto text = strings_.at(value);
+      if (!text)
+        throw SheetError(cell_position(row_, column) +
+                         ": the workbook is damaged (a shared text that does not exist)");
+      table_.add(row_, column, *text);
+    } else if (std::strcmp(type, "b") == 0) {
+      if (!value.empty()) table_.add(row_, column, value == "0" ? "FALSE" : "TRUE");
+    } else if (std::strcmp(type, "str") == 0 || std::strcmp(type, "e") == 0 ||
+               std::strcmp(type, "d") == 0) {
+      table_.add(row_, column, value);
+    } else if (!value.empty()) {
+      table_.add(row_, column, number_text(value));
+    }
+  }
+
+  const SharedStrings& strings_;
+  CellTable& table_;
+  std::uint32_t row_ = 0;
+  bool first_row_ = true;
+  std::string scratch_;
+};
+
+pugi::xml_node sheet_data(const pugi::xml_document& doc) {
+  return child_named(child_named(doc, "worksheet"), "sheetData");
+}
+
+// A large sheet is read a slice of rows at a time; one laid out otherwise, or holding a
+// fault, is read whole, which tells the fault.
+void read_sheet(ZipArchive& zip, const std::string& part, const SharedStrings& strings,
+                CellTable& table) {
+  if (auto entry = zip.open(part)) {
+    // A cell takes at least 15 bytes of XML ("<c><v>1</v></c>"); the stated size may lie,
+    // but memory reserved and never written costs nothing.
+    table.reserve(entry->stated_size() / 15, entry->stated_size() / 8);
+    SheetRows rows(strings, table);
+    if (read_rows_in_slices(*entry, "row", sheet_data,
+                            [&](const pugi::xml_node& parent) { rows.read(parent); }))
+      return;
+    table = CellTable();
+  }
+  const XmlPart whole(zip, part);
+  SheetRows(strings, table).read(sheet_data(whole.doc()));
 }
 
 }  // namespace
@@ -235,8 +282,7 @@ SheetRead read_xlsx(std::string_view bytes, const std::string& sheet) {
     const XmlPart part(zip, strings_part, false);
     strings.load(part.doc());
   }
-  const XmlPart part(zip, sheet_part);
-  read_cells(part.doc(), strings, out.table);
+  read_sheet(zip, sheet_part, strings, out.table);
   out.table.finish();
   return out;
 }

@@ -12,10 +12,8 @@ XmlPart::XmlPart(ZipArchive& zip, const std::string& name, bool required) {
   }
   bytes_ = std::move(*bytes);
   present_ = true;
-  // Escapes only: no line-end or attribute normalisation, no DOCTYPE, no comments kept.
-  const unsigned flags = pugi::parse_escapes | pugi::parse_embed_pcdata;
   const pugi::xml_parse_result result =
-      doc_.load_buffer_inplace(bytes_.data(), bytes_.size(), flags, pugi::encoding_utf8);
+      doc_.load_buffer_inplace(bytes_.data(), bytes_.size(), kPartParseFlags, pugi::encoding_utf8);
   if (!result)
     throw SheetError("the workbook is damaged: " + name + " is not well-formed XML (" +
                      result.description() + " at byte " + std::to_string(result.offset) + ")");

@@ -2,6 +2,8 @@
 
 #include <zip.h>
 
+#include <algorithm>
+
 #include "core/sheets/cell_table.h"
 
 namespace jrv {
@@ -52,7 +54,29 @@ bool ZipArchive::has(const std::string& name) const {
   return zip_name_locate(archive_.get(), name.c_str(), 0) >= 0;
 }
 
-std::optional<std::string> ZipArchive::read(const std::string& name) {
+namespace {
+
+SheetError too_big() {
+  return SheetError("the workbook expands past " + std::to_string(ZipArchive::kMaxExpanded >> 20) +
+                    " MB; it is refused as damaged or hostile");
+}
+
+}  // namespace
+
+std::size_t ZipArchive::room_for(std::uint64_t index) const {
+  const auto it = counted_.find(index);
+  return kMaxExpanded - expanded_ + (it == counted_.end() ? 0 : it->second);
+}
+
+void ZipArchive::count(std::uint64_t index, std::size_t read_so_far) {
+  std::size_t& counted = counted_[index];
+  if (read_so_far <= counted) return;
+  expanded_ += read_so_far - counted;
+  counted = read_so_far;
+  if (expanded_ > kMaxExpanded) throw too_big();
+}
+
+std::optional<ZipArchive::Entry> ZipArchive::open(const std::string& name) {
   const zip_int64_t index = zip_name_locate(archive_.get(), name.c_str(), 0);
   if (index < 0) return std::nullopt;
   zip_stat_t st;
@@ -61,33 +85,49 @@ std::optional<std::string> ZipArchive::read(const std::string& name) {
     throw SheetError("the workbook is damaged: " + name + " cannot be read");
   if ((st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE)
     throw SheetError("the workbook is encrypted with a password; save it again without one");
-  const std::size_t room = kMaxExpanded - expanded_;
-  const auto too_big = [&] {
-    return SheetError("the workbook expands past " + std::to_string(kMaxExpanded >> 20) +
-                      " MB; it is refused as damaged or hostile");
-  };
+  const auto i = static_cast<std::uint64_t>(index);
+  const std::size_t stated = (st.valid & ZIP_STAT_SIZE) ? static_cast<std::size_t>(st.size) : 0;
+  if (stated > room_for(i)) throw too_big();
+  Entry entry(*this, i, name, stated);
+  if (!entry.file_) throw SheetError("the workbook is damaged: " + name + " cannot be opened");
+  return entry;
+}
+
+ZipArchive::Entry::Entry(ZipArchive& archive, std::uint64_t index, std::string name,
+                         std::size_t stated_size)
+    : archive_(&archive),
+      file_(zip_fopen_index(archive.archive_.get(), index, 0), zip_fclose),
+      index_(index),
+      name_(std::move(name)),
+      stated_size_(stated_size) {}
+
+ZipArchive::Entry::Entry(Entry&&) noexcept = default;
+ZipArchive::Entry::~Entry() = default;
+
+std::size_t ZipArchive::Entry::read(char* out, std::size_t size) {
+  // Never more than the limit leaves, plus one byte to see that it was passed.
+  size = std::min(size, archive_->room_for(index_) - read_ + 1);
+  const zip_int64_t got = zip_fread(file_.get(), out, size);
+  if (got < 0)
+    throw SheetError("the workbook is damaged or truncated: " + name_ + " cannot be expanded");
+  read_ += static_cast<std::size_t>(got);
+  archive_->count(index_, read_);
+  return static_cast<std::size_t>(got);
+}
+
+std::optional<std::string> ZipArchive::read(const std::string& name) {
+  auto entry = open(name);
+  if (!entry) return std::nullopt;
   // The size in the directory may lie; it only sizes the first allocation.
-  std::size_t expected = (st.valid & ZIP_STAT_SIZE) ? static_cast<std::size_t>(st.size) : 0;
-  if (expected > room) throw too_big();
-  std::unique_ptr<zip_file_t, int (*)(zip_file_t*)> file(zip_fopen_index(archive_.get(), index, 0),
-                                                         zip_fclose);
-  if (!file) throw SheetError("the workbook is damaged: " + name + " cannot be opened");
   std::string data;
-  data.resize(expected + 1);
+  data.resize(entry->stated_size() + 1);
   std::size_t used = 0;
   for (;;) {
-    if (used == data.size()) {
-      if (data.size() > room) throw too_big();
-      data.resize(std::min(room + 1, data.size() * 2 + 4096));
-    }
-    const zip_int64_t got = zip_fread(file.get(), data.data() + used, data.size() - used);
-    if (got < 0)
-      throw SheetError("the workbook is damaged or truncated: " + name + " cannot be expanded");
+    if (used == data.size()) data.resize(std::min(data.size() * 2 + 4096, kMaxExpanded + 1));
+    const std::size_t got = entry->read(data.data() + used, data.size() - used);
     if (got == 0) break;
-    used += static_cast<std::size_t>(got);
-    if (used > room) throw too_big();
+    used += got;
   }
-  expanded_ += used;
   data.resize(used);
   data.reserve(used + 1);
   return data;

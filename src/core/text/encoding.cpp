@@ -103,6 +103,13 @@ std::string decode_text(std::string_view bytes) {
   return out;
 }
 
+std::string_view decode_text_view(std::string_view bytes, std::string& storage) {
+  const std::string_view text = bytes.starts_with(kBom) ? bytes.substr(kBom.size()) : bytes;
+  if (is_valid_utf8(text)) return text;
+  storage = decode_text(bytes);
+  return storage;
+}
+
 std::optional<std::string> to_windows_1252(std::string_view utf8) {
   if (is_ascii(utf8)) return std::string(utf8);
   if (!is_valid_utf8(utf8)) return std::nullopt;

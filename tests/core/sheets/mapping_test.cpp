@@ -74,6 +74,25 @@ TEST(SheetMapping, CodingOfEachColumn) {
             "at row 4, column C: \"T\")");
 }
 
+TEST(SheetMapping, WarningsNameTheFirstCellColumnByColumn) {
+  // Cells are read row by row but told column by column: the first column with such a cell,
+  // and in it a cell that is no answer before a T among letters, even one further up.
+  const SheetImport m =
+      map("Name,Q1,Q2,Q3\n"
+          "KEY,A,B,C\n"
+          "a,A,T,AB\n"
+          "b,BC,B,?\n"
+          "c,A,%,C\n");
+  EXPECT_EQ(lines(m.fields), "aA..|b.B.|cA.C|");
+  ASSERT_EQ(m.warnings.size(), 2u);
+  EXPECT_EQ(m.warnings[0],
+            "t.csv: 2 cells hold several answers and count as missing (first at row 4, column B: "
+            "\"BC\")");
+  EXPECT_EQ(m.warnings[1],
+            "t.csv: 3 cells hold something that is not an answer and count as missing (first at "
+            "row 5, column C: \"%\")");
+}
+
 TEST(SheetMapping, RightWrongSheetNeedsNoKey) {
   const SheetImport m = map("Name,1,2,3\nAnn,1,0,1\nBob,0,0,1\n");
   EXPECT_EQ(m.header_row, 0u);  // item numbers head the columns

@@ -8,7 +8,9 @@
 #include "core/sheets/csv_reader.h"
 #include "core/sheets/sheet_file.h"
 #include "core/sheets/sheet_mapping.h"
+#include "core/sheets/workbook_fixture.h"
 #include "core/sheets/workbook_readers.h"
+#include "core/sheets/xml_part.h"
 
 namespace jrv {
 namespace {
@@ -25,8 +27,7 @@ std::string dump(const CellTable& t) {
   std::string out;
   for (std::uint32_t r = 0; r < t.row_count(); ++r)
     for (const CellRef& c : t.row(r))
-      out += std::to_string(c.row + 1) + column_letters(c.column) + "=" + std::string(t.text(c)) +
-             "\n";
+      out += std::to_string(r + 1) + column_letters(c.column) + "=" + std::string(t.text(c)) + "\n";
   return out;
 }
 
@@ -101,6 +102,127 @@ TEST(XlsxReader, NumbersEmptyColumnsSharedStringsAndSheets) {
   const CellTable texts = read_xlsx(fixture("text_answers.xlsx")).table;
   EXPECT_EQ(texts.at(2, 1), "\xC3\x89mile Zola");
   EXPECT_EQ(texts.at(1, 2), "Paris");
+}
+
+// A class of `rows` rows in every form a cell takes, as <prefix>-qualified XML and as the
+// dump it must read as. Rows and cells leave out their numbers now and then, so a slice
+// boundary must not lose count.
+std::pair<std::string, std::string> class_sheet(int rows, const std::string& prefix) {
+  const auto tag = [&](const std::string& name) { return prefix + name; };
+  std::string xml = "<?xml version=\"1.0\"?>\n<" + tag("worksheet") +
+                    (prefix.empty() ? "" : " xmlns:x=\"urn:x\"") + "><" + tag("dimension") +
+                    " ref=\"A1:F" + std::to_string(rows) + "\"/><" + tag("sheetData") + ">";
+  std::string dump;
+  for (int r = 1; r <= rows; ++r) {
+    const std::string n = std::to_string(r);
+    const bool numbered = r % 7 != 0;
+    xml += "<" + tag("row") + (numbered ? " r=\"" + n + "\"" : "") + " spans=\"1:6\">";
+    const auto cell = [&](const std::string& column, const std::string& attrs,
+                          const std::string& inside) {
+      xml += "<" + tag("c") + (numbered ? " r=\"" + column + n + "\"" : "") + attrs + ">" + inside +
+             "</" + tag("c") + ">";
+    };
+    cell("A", " t=\"inlineStr\"",
+         "<" + tag("is") + "><" + tag("t") + ">Pupil " + n + " &amp; co</" + tag("t") + "></" +
+             tag("is") + ">");
+    cell("B", " t=\"inlineStr\"",
+         "<" + tag("is") + "><" + tag("r") + "><" + tag("t") + ">Ri</" + tag("t") + "></" +
+             tag("r") + "><" + tag("r") + "><" + tag("t") + ">ch</" + tag("t") + "></" + tag("r") +
+             "></" + tag("is") + ">");
+    cell("C", " s=\"1\"", "<" + tag("v") + ">" + n + ".0</" + tag("v") + ">");
+    cell("D", " t=\"s\"", "<" + tag("v") + ">" + std::to_string(r % 2) + "</" + tag("v") + ">");
+    cell("E", " t=\"b\"", "<" + tag("v") + ">" + std::to_string(r % 2) + "</" + tag("v") + ">");
+    cell("F", " t=\"inlineStr\"",
+         "<" + tag("is") + "><" + tag("t") + ">" + std::string(1, static_cast<char>('A' + r % 5)) +
+             "</" + tag("t") + "></" + tag("is") + ">");
+    xml += "</" + tag("row") + (r % 3 == 0 ? " >" : ">");
+    dump += n + "A=Pupil " + n + " & co\n" + n + "B=Rich\n" + n + "C=" + n + "\n" + n +
+            "D=" + (r % 2 ? "yes" : "no") + "\n" + n + "E=" + (r % 2 ? "TRUE" : "FALSE") + "\n" +
+            n + "F=" + std::string(1, static_cast<char>('A' + r % 5)) + "\n";
+  }
+  xml += "<" + tag("row") + " r=\"" + std::to_string(rows + 1) + "\" ht=\"20\"/></" +
+         tag("sheetData") + "><" + tag("pageMargins") + " left=\"0.7\"/></" + tag("worksheet") +
+         ">";
+  return {xml, dump};
+}
+
+const std::string kYesNo = "<sst><si><t>no</t></si><si><t>yes</t></si></sst>";
+
+TEST(XlsxReader, LargeSheetsReadAsAWhole) {
+  for (const std::string prefix : {"", "x:"}) {
+    const auto [xml, dump_expected] = class_sheet(3000, prefix);
+    const SheetRead read = read_xlsx(fixture::xlsx_with_sheet(xml, kYesNo));
+    EXPECT_EQ(read.table.row_count(), 3000u) << prefix;
+    EXPECT_TRUE(dump(read.table) == dump_expected) << prefix << "\n"
+                                                   << dump(read.table).substr(0, 2000);
+  }
+}
+
+// Layouts that cannot be cut into slices of rows (some no office program writes) are read
+// whole, and read as they always were.
+TEST(XlsxReader, SheetsLaidOutOtherwiseReadTheSame) {
+  const std::string open = "<worksheet><sheetData>", close = "</sheetData></worksheet>";
+  const auto row = [](int r, const std::string& text) {
+    const std::string n = std::to_string(r);
+    return "<row r=\"" + n + "\"><c r=\"A" + n + "\" t=\"inlineStr\"><is><t>" + text +
+           "</t></is></c></row>";
+  };
+  const std::pair<std::string, std::string> cases[] = {
+      {open + row(1, "a") + "<!-- </row> -->" + row(2, "b") + close, "1A=a\n2A=b\n"},
+      {open + row(1, "<![CDATA[x</row>y]]>") + row(2, "b") + close, "1A=x</row>y\n2A=b\n"},
+      {"<worksheet><!-- <row r=\"9\"> --><sheetData>" + row(1, "a") + close, "1A=a\n"},
+      {"<worksheet><sheetData/>" + row(1, "a") + "</worksheet>", ""},
+      {"<worksheet><sheetData><foo/>" + row(1, "a") + close, "1A=a\n"},
+      {open + row(1, "a") + "<row r=\"2\"/><row/>" + close, "1A=a\n"},
+      {"<worksheet><sheetData/><sheetData>" + row(1, "a") + close, ""},
+  };
+  for (const auto& [xml, expected] : cases)
+    EXPECT_EQ(dump(read_xlsx(fixture::xlsx_with_sheet(xml)).table), expected) << xml;
+}
+
+TEST(XlsxReader, FaultsInALargeSheetAreToldAsBefore) {
+  const auto refusal = [](const std::string& xml) {
+    try {
+      read_xlsx(fixture::xlsx_with_sheet(xml, kYesNo));
+    } catch (const SheetError& e) {
+      return std::string(e.what());
+    }
+    return std::string("accepted");
+  };
+  // What parsing the part whole says of it, with the place counted from its start.
+  const auto whole = [](const std::string& xml) {
+    const std::string bytes = fixture::xlsx_with_sheet(xml);
+    ZipArchive zip(bytes);
+    try {
+      XmlPart part(zip, "xl/worksheets/sheet1.xml");
+    } catch (const SheetError& e) {
+      return std::string(e.what());
+    }
+    return std::string("accepted");
+  };
+  const std::string xml = class_sheet(2000, "").first;
+  std::string broken = xml;
+  broken.replace(broken.find("<row r=\"1000\""), 13, "<row r=\"1e3\"");
+  EXPECT_EQ(refusal(broken), "the workbook is damaged: a row has the number '1e3'");
+  // Not well-formed near the end: that is told, not the wrong row number before it.
+  broken.resize(broken.size() - 5);
+  EXPECT_EQ(refusal(broken), whole(broken));
+  EXPECT_NE(whole(broken).find("not well-formed XML (Start-end tags mismatch at byte 6"),
+            std::string::npos);
+  // A document type may only open a document, not come between rows.
+  broken = xml;
+  broken.insert(broken.find("<row r=\"1500\""), "<!DOCTYPE x>");
+  EXPECT_EQ(refusal(broken), whole(broken));
+  EXPECT_NE(whole(broken).find("(Error parsing document type declaration at byte 4"),
+            std::string::npos);
+}
+
+// A part read in slices and then whole, for a layout the slices do not take, counts once
+// towards the limit of what a workbook may expand to.
+TEST(XlsxReader, APartReadTwiceCountsOnceTowardsTheLimit) {
+  const std::string xml = "<worksheet><!-- <row --><sheetData>" + std::string(110u << 20, ' ') +
+                          "<row r=\"1\"><c r=\"A1\"><v>7</v></c></row></sheetData></worksheet>";
+  EXPECT_EQ(dump(read_xlsx(fixture::xlsx_with_sheet(xml)).table), "1A=7\n");
 }
 
 TEST(OdsReader, RepeatedCellsAndRowsSpacesAndSpans) {
