@@ -104,8 +104,7 @@ std::string decode_text(std::string_view bytes) {
 }
 
 std::string_view decode_text_view(std::string_view bytes, std::string& storage) {
-  const std::string_view text = bytes.starts_with(kBom) ? bytes.substr(kBom.size()) : bytes;
-  if (is_valid_utf8(text)) return text;
+  if (!needs_decoding(bytes)) return bytes;
   storage = decode_text(bytes);
   return storage;
 }

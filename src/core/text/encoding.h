@@ -27,8 +27,8 @@ std::string decode_text(std::string_view bytes);
 // False when decode_text would give `bytes` back unchanged (UTF-8 without a byte-order mark).
 bool needs_decoding(std::string_view bytes);
 
-// decode_text without a copy where none is needed: the bytes themselves, less the byte-order
-// mark, when they are valid UTF-8; otherwise decode_text's result, held in `storage`.
+// decode_text without a copy where none is needed: the bytes themselves when needs_decoding
+// is false; otherwise decode_text's result, held in `storage`.
 std::string_view decode_text_view(std::string_view bytes, std::string& storage);
 
 // UTF-8 text as Windows-1252, or nothing when some character has no place in it.

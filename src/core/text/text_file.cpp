@@ -55,7 +55,8 @@ std::string read_bytes(const std::filesystem::path& path) {
 
 Lines read_lines(const std::filesystem::path& path) {
   const std::string bytes = read_bytes(path);
-  return needs_decoding(bytes) ? split_lines(decode_text(bytes)) : split_lines(bytes);
+  std::string decoded;
+  return split_lines(decode_text_view(bytes, decoded));
 }
 
 Lines split_lines(std::string_view text) {
