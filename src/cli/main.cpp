@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "cli/commands.h"
+#include "core/process/heap_tuning.h"
 
 namespace {
 
@@ -49,6 +50,7 @@ int usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  jrv::process::tune_heap_for_large_runs();
   if (argc < 2) return usage();
   const std::string_view name = argv[1];
   if (name == "-h" || name == "--help") {
