@@ -86,43 +86,46 @@ void add_band(std::string& s, double low, double high, bool letter_layout) {
     s += " (";
   else
     s += '(';
-  s += fixed(low, 1);
+  append_fixed(s, low, 1);
   s += '-';
   if (high < 9.99)
     s += "  ";
   else if (high < (letter_layout ? 100.0 : 99.99))
     s += ' ';
-  s += fixed(high, 1);
+  append_fixed(s, high, 1);
   s += letter_layout ? ")" : ") ";
 }
 
-void add_padded(std::string& s, const std::string& text, std::size_t blanks) {
+void add_padded(std::string& s, double x, int decimals, std::size_t blanks) {
   s.append(blanks, ' ');
-  s += text;
+  append_fixed(s, x, decimals);
 }
 
 void add_grade(std::string& s, const Workspace& ws, const std::string& grade) {
   if (ws.grade_scale.grade_category_count > 0) {
     s += ' ';
-    s += grade.empty() ? std::string(4, ' ') : grade;
+    if (grade.empty())
+      s.append(4, ' ');
+    else
+      s += grade;
   } else {
     s.append(5, ' ');
   }
 }
 
 void add_score_columns(std::string& s, const Workspace& ws, const Case_Record& c) {
-  s += right(c.raw_score, 5);
+  append_right(s, c.raw_score, 5);
   if (!ws.pc_enabled) {
     const double p = c.percent_score;
-    add_padded(s, fixed(p, 2), p < 10 ? 4 : p <= 99.99 ? 3 : 2);
+    add_padded(s, p, 2, p < 10 ? 4 : p <= 99.99 ? 3 : 2);
     s += "% ";
     add_grade(s, ws, c.grade);
   } else {
-    s += right(c.pc_score, 5);
+    append_right(s, c.pc_score, 5);
     const double t = c.total_score;
-    add_padded(s, fixed(t, 1), t < 10 ? 4 : t < 100 ? 3 : 2);
+    add_padded(s, t, 1, t < 10 ? 4 : t < 100 ? 3 : 2);
     const double p = c.total_percent;
-    add_padded(s, fixed(p, 2), p < 10 ? 3 : p <= 99.99 ? 2 : 1);
+    add_padded(s, p, 2, p < 10 ? 3 : p <= 99.99 ? 2 : 1);
     s += "% ";
     add_grade(s, ws, c.total_grade);
   }
@@ -141,7 +144,11 @@ void add_band_columns(std::string& s, const Workspace& ws, const Case_Record& c)
     case BandUnits::letters:
       add_band(s, c.band68_low_raw, c.band68_high_raw, true);
       add_band(s, c.band68_low_pct, c.band68_high_pct, true);
-      s += "  (" + c.band68_low_letter + ", " + c.band68_high_letter + ")";
+      s += "  (";
+      s += c.band68_low_letter;
+      s += ", ";
+      s += c.band68_high_letter;
+      s += ')';
       return;
   }
 }
@@ -209,8 +216,12 @@ Lines quick_examinee_lines(const Workspace& ws, const GradeWindowFields& grades)
   add_headings(out, ws);
   for (int i = 1; i <= ws.num_cases; ++i) {
     const auto& c = ws.cases[static_cast<std::size_t>(i)];
-    std::string line = listing_label(ws, c, i);
-    line.reserve(line.size() + 80);
+    std::string line;
+    line.reserve(label_width(ws) + 80);
+    if (ws.options.hide_labels)
+      line += listing_label(ws, c, i);
+    else
+      append_left(line, c.label, label_width(ws));
     add_score_columns(line, ws, c);
     add_band_columns(line, ws, c);
     out.push_back(std::move(line));

@@ -1,5 +1,6 @@
 #include "core/analysis/scoring.h"
 
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -32,23 +33,68 @@ void reset_results(Case_Record& rec) {
   rec = std::move(fresh);
 }
 
+constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+
+// 0x80 in each byte of `word` that equals `code`, 0 elsewhere (exact, no carry between bytes).
+std::uint64_t equal_bytes(std::uint64_t word, std::uint8_t code) {
+  const std::uint64_t x = word ^ (kOnes * code);
+  const std::uint64_t low7 = 0x7F7F7F7F7F7F7F7Full;
+  return ~(((x & low7) + low7) | x) & (kOnes << 7);
+}
+
+// Per examinee in input order, the number of correct answers in all, in the first half and
+// on odd positions, one byte each (at most kMaxItems), summed a word of eight at a time.
+struct PartScores {
+  std::vector<std::uint64_t> raw, first, odd;
+};
+
+PartScores count_correct(const Workspace& ws, const CorrectCodes& codes,
+                         const ResponseColumns& columns) {
+  const std::size_t words = columns.stride() / 8;
+  PartScores parts{std::vector<std::uint64_t>(words), std::vector<std::uint64_t>(words),
+                   std::vector<std::uint64_t>(words)};
+  const auto num_items = static_cast<std::size_t>(std::max(0, std::min(ws.num_items, kMaxItems)));
+  const std::size_t half = num_items / 2;
+  for (std::size_t j = 1; j <= num_items; ++j) {
+    if (!codes.included(j)) continue;
+    std::uint8_t correct[10];
+    std::size_t n_correct = 0;
+    for (std::uint8_t c = 0; c <= 9; ++c)
+      if (codes.correct(j, c)) correct[n_correct++] = c;
+    if (n_correct == 0) continue;
+    const std::uint64_t first = j <= half ? ~0ull : 0, odd = j % 2 == 1 ? ~0ull : 0;
+    const std::uint8_t* column = columns.column(j).data();
+    for (std::size_t w = 0; w < words; ++w) {
+      std::uint64_t word;
+      std::memcpy(&word, column + 8 * w, 8);
+      std::uint64_t hits = 0;
+      for (std::size_t c = 0; c < n_correct; ++c) hits |= equal_bytes(word, correct[c]);
+      hits >>= 7;
+      parts.raw[w] += hits;
+      parts.first[w] += hits & first;
+      parts.odd[w] += hits & odd;
+    }
+  }
+  return parts;
+}
+
+// The count of examinee i: the lanes of a word lie where its bytes were read from, whatever
+// the byte order.
+std::uint32_t byte_at(const std::vector<std::uint64_t>& counts, std::size_t i) {
+  return reinterpret_cast<const unsigned char*>(counts.data())[i];
+}
+
 }  // namespace
 
 void score_examinees(Workspace& ws) {
+  score_examinees(ws, ResponseColumns(ws));
+}
+
+void score_examinees(Workspace& ws, const ResponseColumns& columns) {
   auto& st = ws.stats;
   st.grade_counts.fill(0);
   const CorrectCodes codes(ws);
-  const int num_items = std::max(0, std::min(ws.num_items, kMaxItems));
-  // Per included item, its position and whether it falls in the first half and on an odd
-  // position, as masks, so that the loop over the answers needs no branch.
-  struct Column {
-    std::size_t item;
-    std::uint32_t first, odd;
-  };
-  std::vector<Column> included;
-  const std::size_t half = static_cast<std::size_t>(num_items / 2);
-  for (std::size_t j = 1; j <= static_cast<std::size_t>(num_items); ++j)
-    if (codes.included(j)) included.push_back({j, j <= half ? ~0u : 0u, j % 2 == 1 ? ~0u : 0u});
+  const PartScores parts = count_correct(ws, codes, columns);
   const int k = ws.included_count;
 
   if (ws.pc_enabled) st.total_possible = k * ws.mc_points + ws.pc_points;
@@ -57,14 +103,10 @@ void score_examinees(Workspace& ws) {
   for (int i = 1; i <= ws.num_cases; ++i) {
     auto& rec = ws.cases[static_cast<std::size_t>(i)];
     reset_results(rec);
-    const auto& row = ws.responses[static_cast<std::size_t>(rec.case_number)];
-    std::uint32_t raw = 0, first = 0, odd = 0;
-    for (const Column& col : included) {
-      const std::uint32_t b = codes.bit(col.item, row[col.item]);
-      raw += b;
-      first += b & col.first;
-      odd += b & col.odd;
-    }
+    const auto at = static_cast<std::size_t>(rec.case_number - 1);
+    const std::uint32_t raw = byte_at(parts.raw, at);
+    const std::uint32_t first = byte_at(parts.first, at);
+    const std::uint32_t odd = byte_at(parts.odd, at);
     rec.raw_score = static_cast<std::int32_t>(raw);
     rec.first_half_score = static_cast<std::int32_t>(first);
     rec.second_half_score = static_cast<std::int32_t>(raw - first);

@@ -54,8 +54,8 @@ std::optional<std::uint64_t> quick_scaled(double x, std::size_t decimals) {
   return static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
 }
 
-// `scaled` / 10^decimals with exactly `decimals` decimals.
-std::string scaled_decimal(bool negative, std::uint64_t scaled, std::size_t decimals) {
+// Appends `scaled` / 10^decimals with exactly `decimals` decimals.
+void append_scaled(std::string& out, bool negative, std::uint64_t scaled, std::size_t decimals) {
   std::array<char, 32> buf;
   char* p = buf.data();
   if (negative && scaled != 0) *p++ = '-';
@@ -68,14 +68,11 @@ std::string scaled_decimal(bool negative, std::uint64_t scaled, std::size_t deci
       p[k] = static_cast<char>('0' + fraction % 10);
     p += decimals;
   }
-  return std::string(buf.data(), p);
+  out.append(buf.data(), p);
 }
 
-}  // namespace
-
-std::string fixed(double x, int decimals) {
-  const auto d = static_cast<std::size_t>(decimals < 0 ? 0 : decimals);
-  if (const auto scaled = quick_scaled(x, d)) return scaled_decimal(std::signbit(x), *scaled, d);
+// Rounds the shortest round-trip digits of x: the rule itself, for what quick_scaled leaves.
+std::string fixed_from_digits(double x, std::size_t d) {
   if (std::isnan(x)) x = 0.0;
   if (std::isinf(x)) x = x > 0 ? 1e300 : -1e300;
   const bool negative = std::signbit(x);
@@ -125,6 +122,22 @@ std::string fixed(double x, int decimals) {
   return out;
 }
 
+}  // namespace
+
+std::string fixed(double x, int decimals) {
+  std::string out;
+  append_fixed(out, x, decimals);
+  return out;
+}
+
+void append_fixed(std::string& out, double x, int decimals) {
+  const auto d = static_cast<std::size_t>(decimals < 0 ? 0 : decimals);
+  if (const auto scaled = quick_scaled(x, d))
+    append_scaled(out, std::signbit(x), *scaled, d);
+  else
+    out += fixed_from_digits(x, d);
+}
+
 std::string general(double x) {
   if (std::isnan(x) || std::isinf(x)) return "0";
   if (x == 0.0) return "0";
@@ -164,8 +177,22 @@ std::string right(std::int64_t n, std::size_t width) {
   return right(int_str(n), width);
 }
 
+void append_right(std::string& out, std::int64_t n, std::size_t width) {
+  std::array<char, 24> buf;
+  const char* end = std::to_chars(buf.data(), buf.data() + buf.size(), n).ptr;
+  const auto digits = static_cast<std::size_t>(end - buf.data());
+  if (digits < width) out.append(width - digits, ' ');
+  out.append(buf.data(), digits);
+}
+
 std::string left(std::string_view s, std::size_t width) {
   return pad_right(s, width);
+}
+
+void append_left(std::string& out, std::string_view s, std::size_t width) {
+  out += s;
+  const std::size_t n = char_count(s);
+  if (n < width) out.append(width - n, ' ');
 }
 
 }  // namespace jrv

@@ -15,6 +15,9 @@ namespace jrv {
 // that rounds to zero never carries a minus sign.
 std::string fixed(double x, int decimals);
 
+// The same digits appended to `out`: a report line built piece by piece needs no temporaries.
+void append_fixed(std::string& out, double x, int decimals);
+
 // Shortest general notation: "0.2", "2.5", "1", "27".
 std::string general(double x);
 
@@ -29,9 +32,11 @@ std::string int_str(std::int64_t n);
 // `s` preceded by blanks up to `width` characters (unchanged when already as wide).
 std::string right(std::string_view s, std::size_t width);
 std::string right(std::int64_t n, std::size_t width);
+void append_right(std::string& out, std::int64_t n, std::size_t width);
 
 // `s` followed by blanks up to `width` characters.
 std::string left(std::string_view s, std::size_t width);
+void append_left(std::string& out, std::string_view s, std::size_t width);
 
 // `count` copies of `c`.
 inline std::string repeat(char c, std::size_t count) {
