@@ -1,5 +1,7 @@
 // jrv-cli: the analysis engine without windows, for batch use, scripting and tests.
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <string_view>
@@ -48,6 +50,17 @@ int usage() {
 }
 
 }  // namespace
+
+namespace jrv::cli {
+
+void exit_without_teardown(int status) {
+  std::cout.flush();
+  std::cerr.flush();
+  std::fflush(nullptr);
+  std::_Exit(status);
+}
+
+}  // namespace jrv::cli
 
 int main(int argc, char** argv) {
   jrv::process::tune_heap_for_large_runs();

@@ -78,60 +78,63 @@ void add_headings(Lines& out, const Workspace& ws) {
 // pane is the bulk of a run's report text.
 
 // One confidence band, e.g. "  ( 3.2-  6.8) " (raw and percent) or " ( 3.2-  6.8)" (letters).
-void add_band(std::string& s, double low, double high, bool letter_layout) {
-  if (!letter_layout) s += ' ';
+void add_band(LineWriter& s, double low, double high, bool letter_layout) {
+  if (!letter_layout) s.text(' ');
   if (0 <= low && low < 9.99)
-    s += " ( ";
+    s.text(" ( ");
   else if ((9.99 <= low && low < 99.99) || (-9.99 <= low && low < 0))
-    s += " (";
+    s.text(" (");
   else
-    s += '(';
-  append_fixed(s, low, 1);
-  s += '-';
+    s.text('(');
+  s.fixed(low, 1);
+  s.text('-');
   if (high < 9.99)
-    s += "  ";
+    s.text("  ");
   else if (high < (letter_layout ? 100.0 : 99.99))
-    s += ' ';
-  append_fixed(s, high, 1);
-  s += letter_layout ? ")" : ") ";
+    s.text(' ');
+  s.fixed(high, 1);
+  if (letter_layout)
+    s.text(')');
+  else
+    s.text(") ");
 }
 
-void add_padded(std::string& s, double x, int decimals, std::size_t blanks) {
-  s.append(blanks, ' ');
-  append_fixed(s, x, decimals);
+void add_padded(LineWriter& s, double x, int decimals, std::size_t blanks) {
+  s.blanks(blanks);
+  s.fixed(x, decimals);
 }
 
-void add_grade(std::string& s, const Workspace& ws, const std::string& grade) {
+void add_grade(LineWriter& s, const Workspace& ws, const std::string& grade) {
   if (ws.grade_scale.grade_category_count > 0) {
-    s += ' ';
+    s.text(' ');
     if (grade.empty())
-      s.append(4, ' ');
+      s.blanks(4);
     else
-      s += grade;
+      s.text(grade);
   } else {
-    s.append(5, ' ');
+    s.blanks(5);
   }
 }
 
-void add_score_columns(std::string& s, const Workspace& ws, const Case_Record& c) {
-  append_right(s, c.raw_score, 5);
+void add_score_columns(LineWriter& s, const Workspace& ws, const Case_Record& c) {
+  s.right(c.raw_score, 5);
   if (!ws.pc_enabled) {
     const double p = c.percent_score;
     add_padded(s, p, 2, p < 10 ? 4 : p <= 99.99 ? 3 : 2);
-    s += "% ";
+    s.text("% ");
     add_grade(s, ws, c.grade);
   } else {
-    append_right(s, c.pc_score, 5);
+    s.right(c.pc_score, 5);
     const double t = c.total_score;
     add_padded(s, t, 1, t < 10 ? 4 : t < 100 ? 3 : 2);
     const double p = c.total_percent;
     add_padded(s, p, 2, p < 10 ? 3 : p <= 99.99 ? 2 : 1);
-    s += "% ";
+    s.text("% ");
     add_grade(s, ws, c.total_grade);
   }
 }
 
-void add_band_columns(std::string& s, const Workspace& ws, const Case_Record& c) {
+void add_band_columns(LineWriter& s, const Workspace& ws, const Case_Record& c) {
   switch (ws.options.band_units) {
     case BandUnits::raw:
       add_band(s, c.band68_low_raw, c.band68_high_raw, false);
@@ -144,11 +147,11 @@ void add_band_columns(std::string& s, const Workspace& ws, const Case_Record& c)
     case BandUnits::letters:
       add_band(s, c.band68_low_raw, c.band68_high_raw, true);
       add_band(s, c.band68_low_pct, c.band68_high_pct, true);
-      s += "  (";
-      s += c.band68_low_letter;
-      s += ", ";
-      s += c.band68_high_letter;
-      s += ')';
+      s.text("  (");
+      s.text(c.band68_low_letter);
+      s.text(", ");
+      s.text(c.band68_high_letter);
+      s.text(')');
       return;
   }
 }
@@ -217,13 +220,16 @@ Lines quick_examinee_lines(const Workspace& ws, const GradeWindowFields& grades)
   for (int i = 1; i <= ws.num_cases; ++i) {
     const auto& c = ws.cases[static_cast<std::size_t>(i)];
     std::string line;
-    line.reserve(label_width(ws) + 80);
-    if (ws.options.hide_labels)
-      line += listing_label(ws, c, i);
-    else
-      append_left(line, c.label, label_width(ws));
-    add_score_columns(line, ws, c);
-    add_band_columns(line, ws, c);
+    line.reserve(label_width(ws) + 96);
+    {
+      LineWriter w(line);
+      if (ws.options.hide_labels)
+        w.text(listing_label(ws, c, i));
+      else
+        w.left(c.label, label_width(ws));
+      add_score_columns(w, ws, c);
+      add_band_columns(w, ws, c);
+    }
     out.push_back(std::move(line));
   }
   add_summary(out, ws, grades);
