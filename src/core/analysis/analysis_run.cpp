@@ -25,8 +25,9 @@ void compute_analysis(Workspace& ws, double upper_fraction, double lower_fractio
   // Scoring and the tally read the responses item by item.
   const ResponseColumns columns(ws);
   score_examinees(ws, columns);
-  compute_score_distribution(ws);
-  form_groups(ws, upper_fraction, lower_fraction);
+  const auto order = score_rank_order(ws);
+  compute_score_distribution(ws, order);
+  form_groups(ws, upper_fraction, lower_fraction, order);
   // One pass over the responses serves the item statistics and the option counts.
   const ResponseTally tally = tally_responses(ws, columns);
   const ItemPassValues pass = compute_item_statistics(ws, tally);

@@ -1,5 +1,9 @@
 #include "core/analysis/quick_examinee_report.h"
 
+#include <array>
+#include <string_view>
+#include <vector>
+
 #include "core/analysis/report_lines.h"
 #include "core/settings/grade_lookup.h"
 #include "core/text/format.h"
@@ -156,6 +160,61 @@ void add_band_columns(LineWriter& s, const Workspace& ws, const Case_Record& c) 
   }
 }
 
+// Every value the columns after the label print. Examinees with one raw score usually share
+// all of them (percent, grade and bands follow from it), so each set is formatted once.
+struct ColumnValues {
+  std::int32_t raw = 0, pc = 0;
+  double percent = 0, total = 0, total_percent = 0;
+  std::string_view grade, total_grade, low_letter, high_letter;
+  std::array<double, 8> bands{};
+  bool operator==(const ColumnValues&) const = default;
+};
+
+ColumnValues column_values(const Case_Record& c) {
+  return {c.raw_score,
+          c.pc_score,
+          c.percent_score,
+          c.total_score,
+          c.total_percent,
+          c.grade,
+          c.total_grade,
+          c.band68_low_letter,
+          c.band68_high_letter,
+          {c.band68_low_raw, c.band68_high_raw, c.band95_low_raw, c.band95_high_raw,
+           c.band68_low_pct, c.band68_high_pct, c.band95_low_pct, c.band95_high_pct}};
+}
+
+// The columns after the label, by raw score: the text last formatted for that score and the
+// values it was formatted from.
+class ColumnTexts {
+ public:
+  explicit ColumnTexts(const Workspace& ws) : ws_(ws), slots_(kMaxItems + 2) {}
+  std::string_view of(const Case_Record& c) {
+    const ColumnValues values = column_values(c);
+    auto& slot =
+        slots_[c.raw_score >= 0 && c.raw_score <= kMaxItems ? static_cast<std::size_t>(c.raw_score)
+                                                            : slots_.size() - 1];
+    if (!slot.filled || !(slot.values == values)) {
+      slot.values = values;
+      slot.filled = true;
+      slot.text.clear();
+      LineWriter w(slot.text);
+      add_score_columns(w, ws_, c);
+      add_band_columns(w, ws_, c);
+    }
+    return slot.text;
+  }
+
+ private:
+  struct Slot {
+    bool filled = false;
+    ColumnValues values;
+    std::string text;
+  };
+  const Workspace& ws_;
+  std::vector<Slot> slots_;
+};
+
 void add_summary(Lines& out, const Workspace& ws, const GradeWindowFields& grades) {
   const auto& st = ws.stats;
   const std::string equals = repeat('=', 74);
@@ -217,19 +276,17 @@ Lines quick_examinee_lines(const Workspace& ws, const GradeWindowFields& grades)
   Lines out;
   out.reserve(static_cast<std::size_t>(ws.num_cases) + 32);
   add_headings(out, ws);
+  ColumnTexts columns(ws);
   for (int i = 1; i <= ws.num_cases; ++i) {
     const auto& c = ws.cases[static_cast<std::size_t>(i)];
+    const std::string_view numbers = columns.of(c);
     std::string line;
-    line.reserve(label_width(ws) + 96);
-    {
-      LineWriter w(line);
-      if (ws.options.hide_labels)
-        w.text(listing_label(ws, c, i));
-      else
-        w.left(c.label, label_width(ws));
-      add_score_columns(w, ws, c);
-      add_band_columns(w, ws, c);
-    }
+    line.reserve(label_width(ws) + numbers.size() + 8);
+    if (ws.options.hide_labels)
+      line += listing_label(ws, c, i);
+    else
+      append_left(line, c.label, label_width(ws));
+    line += numbers;
     out.push_back(std::move(line));
   }
   add_summary(out, ws, grades);
