@@ -1,5 +1,6 @@
 #include "core/analysis/scoring.h"
 
+#include <array>
 #include <cstring>
 #include <utility>
 #include <vector>
@@ -42,17 +43,26 @@ std::uint64_t equal_bytes(std::uint64_t word, std::uint8_t code) {
   return ~(((x & low7) + low7) | x) & (kOnes << 7);
 }
 
-// Per examinee in input order, the number of correct answers in all, in the first half and
-// on odd positions, one byte each (at most kMaxItems), summed a word of eight at a time.
+// Per examinee in input order, the number of correct answers on the items of each part
+// (first or second half, odd or even position), one byte each (at most kMaxItems), summed
+// a word of eight examinees at a time.
 struct PartScores {
-  std::vector<std::uint64_t> raw, first, odd;
+  // Index 2 * (first half) + (odd position).
+  std::array<std::vector<std::uint64_t>, 4> parts;
 };
+
+// 0x01 in each byte of `word` that is one of `correct`.
+std::uint64_t hits_of(std::uint64_t word, const std::uint8_t* correct, std::size_t count) {
+  std::uint64_t hits = 0;
+  for (std::size_t c = 0; c < count; ++c) hits |= equal_bytes(word, correct[c]);
+  return hits >> 7;
+}
 
 PartScores count_correct(const Workspace& ws, const CorrectCodes& codes,
                          const ResponseColumns& columns) {
   const std::size_t words = columns.stride() / 8;
-  PartScores parts{std::vector<std::uint64_t>(words), std::vector<std::uint64_t>(words),
-                   std::vector<std::uint64_t>(words)};
+  PartScores scores;
+  for (auto& part : scores.parts) part.assign(words, 0);
   const auto num_items = static_cast<std::size_t>(std::max(0, std::min(ws.num_items, kMaxItems)));
   const std::size_t half = num_items / 2;
   for (std::size_t j = 1; j <= num_items; ++j) {
@@ -62,20 +72,22 @@ PartScores count_correct(const Workspace& ws, const CorrectCodes& codes,
     for (std::uint8_t c = 0; c <= 9; ++c)
       if (codes.correct(j, c)) correct[n_correct++] = c;
     if (n_correct == 0) continue;
-    const std::uint64_t first = j <= half ? ~0ull : 0, odd = j % 2 == 1 ? ~0ull : 0;
+    std::uint64_t* sums = scores.parts[2 * (j <= half) + (j % 2)].data();
     const std::uint8_t* column = columns.column(j).data();
+    std::uint64_t word;
+    if (n_correct == 1) {  // the usual item: one key
+      for (std::size_t w = 0; w < words; ++w) {
+        std::memcpy(&word, column + 8 * w, 8);
+        sums[w] += equal_bytes(word, correct[0]) >> 7;
+      }
+      continue;
+    }
     for (std::size_t w = 0; w < words; ++w) {
-      std::uint64_t word;
       std::memcpy(&word, column + 8 * w, 8);
-      std::uint64_t hits = 0;
-      for (std::size_t c = 0; c < n_correct; ++c) hits |= equal_bytes(word, correct[c]);
-      hits >>= 7;
-      parts.raw[w] += hits;
-      parts.first[w] += hits & first;
-      parts.odd[w] += hits & odd;
+      sums[w] += hits_of(word, correct, n_correct);
     }
   }
-  return parts;
+  return scores;
 }
 
 // The count of examinee i: the lanes of a word lie where its bytes were read from, whatever
@@ -104,9 +116,13 @@ void score_examinees(Workspace& ws, const ResponseColumns& columns) {
     auto& rec = ws.cases[static_cast<std::size_t>(i)];
     reset_results(rec);
     const auto at = static_cast<std::size_t>(rec.case_number - 1);
-    const std::uint32_t raw = byte_at(parts.raw, at);
-    const std::uint32_t first = byte_at(parts.first, at);
-    const std::uint32_t odd = byte_at(parts.odd, at);
+    const std::uint32_t second_even = byte_at(parts.parts[0], at);
+    const std::uint32_t second_odd = byte_at(parts.parts[1], at);
+    const std::uint32_t first_even = byte_at(parts.parts[2], at);
+    const std::uint32_t first_odd = byte_at(parts.parts[3], at);
+    const std::uint32_t raw = second_even + second_odd + first_even + first_odd;
+    const std::uint32_t first = first_even + first_odd;
+    const std::uint32_t odd = second_odd + first_odd;
     rec.raw_score = static_cast<std::int32_t>(raw);
     rec.first_half_score = static_cast<std::int32_t>(first);
     rec.second_half_score = static_cast<std::int32_t>(raw - first);
