@@ -40,8 +40,10 @@ void transpose_bytes(std::array<std::uint64_t, 8>& a) {
 ResponseColumns::ResponseColumns(const Workspace& ws)
     : cases_(static_cast<std::size_t>(std::max(ws.num_cases, 0))), stride_((cases_ + 7) / 8 * 8) {
   const auto items = static_cast<std::size_t>(std::max(0, std::min(ws.num_items, kMaxItems)));
-  codes_.assign(items * stride_, kPadding);
-  std::uint8_t* const out = codes_.data();
+  codes_ = std::make_unique_for_overwrite<std::uint8_t[]>(items * stride_);
+  std::uint8_t* const out = codes_.get();
+  for (std::size_t j = 0; j < items; ++j)
+    std::fill(out + j * stride_ + cases_, out + (j + 1) * stride_, kPadding);
   // Blocks of eight examinees by eight items, moved as words; the items of an incomplete
   // block one byte at a time.
   const std::size_t whole_items =

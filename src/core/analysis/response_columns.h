@@ -5,8 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
-#include <vector>
 
 #include "core/workspace/workspace.h"
 
@@ -25,13 +25,13 @@ class ResponseColumns {
   std::size_t stride() const { return stride_; }
   // The codes of item `item` (1-based), entry i for the examinee with case_number i + 1.
   std::span<const std::uint8_t> column(std::size_t item) const {
-    return {codes_.data() + (item - 1) * stride_, stride_};
+    return {codes_.get() + (item - 1) * stride_, stride_};
   }
 
  private:
   std::size_t cases_ = 0;
   std::size_t stride_ = 0;
-  std::vector<std::uint8_t> codes_;
+  std::unique_ptr<std::uint8_t[]> codes_;  // every byte written by the constructor
 };
 
 }  // namespace jrv
