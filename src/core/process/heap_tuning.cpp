@@ -40,6 +40,9 @@ void tune_heap_for_large_runs() {
   const auto first = reinterpret_cast<std::uintptr_t>(probe);
   const auto end = reinterpret_cast<std::uintptr_t>(sbrk(0));
   std::free(probe);
+  // Only a block carved from the program break is ours to shape (not one a checking
+  // allocator such as a sanitizer's placed elsewhere).
+  if (first >= end || end - first < kHeapReserve) return;
   const std::uintptr_t begin = (first + kHugePage - 1) & ~(kHugePage - 1);
   if (end <= begin + kHugePage) return;
   madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);  // advice only
