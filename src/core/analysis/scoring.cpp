@@ -27,11 +27,15 @@ CorrectCodes::CorrectCodes(const Workspace& ws) {
 
 namespace {
 
+// Every field but the input position and the label back to its start value: assigned from
+// a blank record, so that a field added later is reset too.
 void reset_results(Case_Record& rec) {
-  Case_Record fresh;
-  fresh.case_number = rec.case_number;
-  fresh.label = std::move(rec.label);
-  rec = std::move(fresh);
+  static const Case_Record blank;
+  const std::int32_t number = rec.case_number;
+  std::string label = std::move(rec.label);
+  rec = blank;
+  rec.case_number = number;
+  rec.label = std::move(label);
 }
 
 constexpr std::uint64_t kOnes = 0x0101010101010101ull;
