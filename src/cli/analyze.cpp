@@ -7,8 +7,8 @@
 #include "cli/load.h"
 #include "core/analysis/analysis_run.h"
 #include "core/diagnostics/item_diagnostics.h"
-#include "core/export/results_json.h"
 #include "core/export/gradebook.h"
+#include "core/export/results_json.h"
 #include "core/input/input_file_writer.h"
 #include "core/reports/data_exports.h"
 #include "core/reports/grade_reports.h"
@@ -163,9 +163,9 @@ int analyze(const Args& args) {
   if (!a.json.empty()) write_bytes(a.json, results_json(ws, diagnose(ws)));
   if (a.output.empty()) {
     print_quick_reports(ws);
-    return 0;
+    exit_without_teardown(0);
   }
-  return save_outputs(a, doc, ws);
+  exit_without_teardown(save_outputs(a, doc, ws));
 }
 
 }  // namespace jrv::cli

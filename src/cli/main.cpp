@@ -1,10 +1,13 @@
 // jrv-cli: the analysis engine without windows, for batch use, scripting and tests.
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <string_view>
 
 #include "cli/commands.h"
+#include "core/process/heap_tuning.h"
 
 namespace {
 
@@ -48,7 +51,19 @@ int usage() {
 
 }  // namespace
 
+namespace jrv::cli {
+
+void exit_without_teardown(int status) {
+  std::cout.flush();
+  std::cerr.flush();
+  std::fflush(nullptr);
+  std::_Exit(status);
+}
+
+}  // namespace jrv::cli
+
 int main(int argc, char** argv) {
+  jrv::process::tune_heap_for_large_runs();
   if (argc < 2) return usage();
   const std::string_view name = argv[1];
   if (name == "-h" || name == "--help") {

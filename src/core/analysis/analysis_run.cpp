@@ -3,6 +3,7 @@
 #include "core/analysis/item_statistics.h"
 #include "core/analysis/options_counts.h"
 #include "core/analysis/report_texts.h"
+#include "core/analysis/response_columns.h"
 #include "core/analysis/response_tally.h"
 #include "core/analysis/scoring.h"
 #include "core/analysis/sorting.h"
@@ -21,11 +22,14 @@ void compute_analysis(Workspace& ws, double upper_fraction, double lower_fractio
   sort_cases_by_input_order(ws);
   sort_items(ws, ItemSort::item_number);
 
-  score_examinees(ws);
-  compute_score_distribution(ws);
-  form_groups(ws, upper_fraction, lower_fraction);
+  // Scoring and the tally read the responses item by item.
+  const ResponseColumns columns(ws);
+  score_examinees(ws, columns);
+  const auto order = score_rank_order(ws);
+  compute_score_distribution(ws, order);
+  form_groups(ws, upper_fraction, lower_fraction, order);
   // One pass over the responses serves the item statistics and the option counts.
-  const ResponseTally tally = tally_responses(ws);
+  const ResponseTally tally = tally_responses(ws, columns);
   const ItemPassValues pass = compute_item_statistics(ws, tally);
   compute_kr20(ws);
   compute_item_deleted_statistics(ws, pass);

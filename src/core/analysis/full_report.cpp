@@ -4,6 +4,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 #include "core/analysis/normal_deviate.h"
 #include "core/analysis/options_report.h"
@@ -48,6 +50,23 @@ void add_examinee_section(Lines& out, const Workspace& ws) {
   out.emplace_back();
 }
 
+// Ascending. Raw scores are small whole numbers: those are counted into place.
+void sort_scores(std::vector<double>& scores) {
+  constexpr std::size_t kCounted = 4096;
+  const bool small_whole = std::all_of(scores.begin(), scores.end(), [](double s) {
+    return s >= 0 && s < static_cast<double>(kCounted) && s == std::floor(s);
+  });
+  if (!small_whole) {
+    std::sort(scores.begin(), scores.end());
+    return;
+  }
+  std::vector<std::uint32_t> count(kCounted, 0);
+  for (const double s : scores) ++count[static_cast<std::size_t>(s)];
+  auto next = scores.begin();
+  for (std::size_t v = 0; v < kCounted; ++v)
+    next = std::fill_n(next, count[v], static_cast<double>(v));
+}
+
 // The rows depend only on the scores, so they are counted from a sorted copy of them rather
 // than by reordering the examinee table.
 void add_frequency_table(Lines& out, const Workspace& ws) {
@@ -58,7 +77,7 @@ void add_frequency_table(Lines& out, const Workspace& ws) {
   scores.reserve(static_cast<std::size_t>(n));
   for (int i = 1; i <= n; ++i)
     scores.push_back(score_of(ws, ws.cases[static_cast<std::size_t>(i)]));
-  std::sort(scores.begin(), scores.end());
+  sort_scores(scores);
 
   out.emplace_back();
   add_banner(out, '=', 15, "Frequency Table");

@@ -54,22 +54,35 @@ bool keyed(const Workspace& ws, const ItemRecord& it, int k) {
 
 void add_item_block(Lines& out, const Workspace& ws, const ItemRecord& it) {
   const int n = columns(ws, it);
-  std::string total = right(it.item_number, 3) + "  TOTAL";
-  std::string high = "     High ";
-  std::string low = "     Low  ";
-  std::string diff = "     Diff ";
-  for (int k = 1; k <= n; ++k) {
-    const auto s = static_cast<std::size_t>(k);
-    total += right(it.option_count_total[s], 5) + (keyed(ws, it, k) ? "*" : " ") + "(" +
-             fixed(it.option_prop_total[s], 3) + ")";
-    high += right(it.option_count_high[s], 5) + " (" + fixed(it.option_prop_high[s], 3) + ")";
-    low += right(it.option_count_low[s], 5) + " (" + fixed(it.option_prop_low[s], 3) + ")";
-    const double d = it.option_prop_high[s] - it.option_prop_low[s];
-    const std::string value = fixed(d, 3);
-    const char* open = value[0] == '-'                                ? "("
-                       : (d > it.discrimination && k != it.key_value) ? "#("
-                                                                      : " (";
-    diff += right(it.option_count_high[s] - it.option_count_low[s], 5) + open + value + ")";
+  std::string total, high = "     High ", low = "     Low  ", diff = "     Diff ";
+  {
+    LineWriter t(total), h(high), l(low), d(diff);
+    t.right(it.item_number, 3);
+    t.text("  TOTAL");
+    for (int k = 1; k <= n; ++k) {
+      const auto s = static_cast<std::size_t>(k);
+      t.right(it.option_count_total[s], 5);
+      t.text(keyed(ws, it, k) ? "*(" : " (");
+      t.fixed(it.option_prop_total[s], 3);
+      t.text(')');
+      h.right(it.option_count_high[s], 5);
+      h.text(" (");
+      h.fixed(it.option_prop_high[s], 3);
+      h.text(')');
+      l.right(it.option_count_low[s], 5);
+      l.text(" (");
+      l.fixed(it.option_prop_low[s], 3);
+      l.text(')');
+      const double gap = it.option_prop_high[s] - it.option_prop_low[s];
+      const std::string value = fixed(gap, 3);
+      const char* open = value[0] == '-'                                  ? "("
+                         : (gap > it.discrimination && k != it.key_value) ? "#("
+                                                                          : " (";
+      d.right(it.option_count_high[s] - it.option_count_low[s], 5);
+      d.text(open);
+      d.text(value);
+      d.text(')');
+    }
   }
   out.push_back(std::move(total));
   out.push_back(std::move(high));

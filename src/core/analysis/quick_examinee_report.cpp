@@ -1,5 +1,9 @@
 #include "core/analysis/quick_examinee_report.h"
 
+#include <array>
+#include <string_view>
+#include <vector>
+
 #include "core/analysis/report_lines.h"
 #include "core/settings/grade_lookup.h"
 #include "core/text/format.h"
@@ -78,57 +82,63 @@ void add_headings(Lines& out, const Workspace& ws) {
 // pane is the bulk of a run's report text.
 
 // One confidence band, e.g. "  ( 3.2-  6.8) " (raw and percent) or " ( 3.2-  6.8)" (letters).
-void add_band(std::string& s, double low, double high, bool letter_layout) {
-  if (!letter_layout) s += ' ';
+void add_band(LineWriter& s, double low, double high, bool letter_layout) {
+  if (!letter_layout) s.text(' ');
   if (0 <= low && low < 9.99)
-    s += " ( ";
+    s.text(" ( ");
   else if ((9.99 <= low && low < 99.99) || (-9.99 <= low && low < 0))
-    s += " (";
+    s.text(" (");
   else
-    s += '(';
-  s += fixed(low, 1);
-  s += '-';
+    s.text('(');
+  s.fixed(low, 1);
+  s.text('-');
   if (high < 9.99)
-    s += "  ";
+    s.text("  ");
   else if (high < (letter_layout ? 100.0 : 99.99))
-    s += ' ';
-  s += fixed(high, 1);
-  s += letter_layout ? ")" : ") ";
+    s.text(' ');
+  s.fixed(high, 1);
+  if (letter_layout)
+    s.text(')');
+  else
+    s.text(") ");
 }
 
-void add_padded(std::string& s, const std::string& text, std::size_t blanks) {
-  s.append(blanks, ' ');
-  s += text;
+void add_padded(LineWriter& s, double x, int decimals, std::size_t blanks) {
+  s.blanks(blanks);
+  s.fixed(x, decimals);
 }
 
-void add_grade(std::string& s, const Workspace& ws, const std::string& grade) {
+void add_grade(LineWriter& s, const Workspace& ws, const std::string& grade) {
   if (ws.grade_scale.grade_category_count > 0) {
-    s += ' ';
-    s += grade.empty() ? std::string(4, ' ') : grade;
+    s.text(' ');
+    if (grade.empty())
+      s.blanks(4);
+    else
+      s.text(grade);
   } else {
-    s.append(5, ' ');
+    s.blanks(5);
   }
 }
 
-void add_score_columns(std::string& s, const Workspace& ws, const Case_Record& c) {
-  s += right(c.raw_score, 5);
+void add_score_columns(LineWriter& s, const Workspace& ws, const Case_Record& c) {
+  s.right(c.raw_score, 5);
   if (!ws.pc_enabled) {
     const double p = c.percent_score;
-    add_padded(s, fixed(p, 2), p < 10 ? 4 : p <= 99.99 ? 3 : 2);
-    s += "% ";
+    add_padded(s, p, 2, p < 10 ? 4 : p <= 99.99 ? 3 : 2);
+    s.text("% ");
     add_grade(s, ws, c.grade);
   } else {
-    s += right(c.pc_score, 5);
+    s.right(c.pc_score, 5);
     const double t = c.total_score;
-    add_padded(s, fixed(t, 1), t < 10 ? 4 : t < 100 ? 3 : 2);
+    add_padded(s, t, 1, t < 10 ? 4 : t < 100 ? 3 : 2);
     const double p = c.total_percent;
-    add_padded(s, fixed(p, 2), p < 10 ? 3 : p <= 99.99 ? 2 : 1);
-    s += "% ";
+    add_padded(s, p, 2, p < 10 ? 3 : p <= 99.99 ? 2 : 1);
+    s.text("% ");
     add_grade(s, ws, c.total_grade);
   }
 }
 
-void add_band_columns(std::string& s, const Workspace& ws, const Case_Record& c) {
+void add_band_columns(LineWriter& s, const Workspace& ws, const Case_Record& c) {
   switch (ws.options.band_units) {
     case BandUnits::raw:
       add_band(s, c.band68_low_raw, c.band68_high_raw, false);
@@ -141,10 +151,69 @@ void add_band_columns(std::string& s, const Workspace& ws, const Case_Record& c)
     case BandUnits::letters:
       add_band(s, c.band68_low_raw, c.band68_high_raw, true);
       add_band(s, c.band68_low_pct, c.band68_high_pct, true);
-      s += "  (" + c.band68_low_letter + ", " + c.band68_high_letter + ")";
+      s.text("  (");
+      s.text(c.band68_low_letter);
+      s.text(", ");
+      s.text(c.band68_high_letter);
+      s.text(')');
       return;
   }
 }
+
+// Every value the columns after the label print. Examinees with one raw score usually share
+// all of them (percent, grade and bands follow from it), so each set is formatted once.
+struct ColumnValues {
+  std::int32_t raw = 0, pc = 0;
+  double percent = 0, total = 0, total_percent = 0;
+  std::string_view grade, total_grade, low_letter, high_letter;
+  std::array<double, 8> bands{};
+  bool operator==(const ColumnValues&) const = default;
+};
+
+ColumnValues column_values(const Case_Record& c) {
+  return {c.raw_score,
+          c.pc_score,
+          c.percent_score,
+          c.total_score,
+          c.total_percent,
+          c.grade,
+          c.total_grade,
+          c.band68_low_letter,
+          c.band68_high_letter,
+          {c.band68_low_raw, c.band68_high_raw, c.band95_low_raw, c.band95_high_raw,
+           c.band68_low_pct, c.band68_high_pct, c.band95_low_pct, c.band95_high_pct}};
+}
+
+// The columns after the label, by raw score: the text last formatted for that score and the
+// values it was formatted from.
+class ColumnTexts {
+ public:
+  explicit ColumnTexts(const Workspace& ws) : ws_(ws), slots_(kMaxItems + 2) {}
+  std::string_view of(const Case_Record& c) {
+    const ColumnValues values = column_values(c);
+    auto& slot =
+        slots_[c.raw_score >= 0 && c.raw_score <= kMaxItems ? static_cast<std::size_t>(c.raw_score)
+                                                            : slots_.size() - 1];
+    if (!slot.filled || !(slot.values == values)) {
+      slot.values = values;
+      slot.filled = true;
+      slot.text.clear();
+      LineWriter w(slot.text);
+      add_score_columns(w, ws_, c);
+      add_band_columns(w, ws_, c);
+    }
+    return slot.text;
+  }
+
+ private:
+  struct Slot {
+    bool filled = false;
+    ColumnValues values;
+    std::string text;
+  };
+  const Workspace& ws_;
+  std::vector<Slot> slots_;
+};
 
 void add_summary(Lines& out, const Workspace& ws, const GradeWindowFields& grades) {
   const auto& st = ws.stats;
@@ -207,12 +276,17 @@ Lines quick_examinee_lines(const Workspace& ws, const GradeWindowFields& grades)
   Lines out;
   out.reserve(static_cast<std::size_t>(ws.num_cases) + 32);
   add_headings(out, ws);
+  ColumnTexts columns(ws);
   for (int i = 1; i <= ws.num_cases; ++i) {
     const auto& c = ws.cases[static_cast<std::size_t>(i)];
-    std::string line = listing_label(ws, c, i);
-    line.reserve(line.size() + 80);
-    add_score_columns(line, ws, c);
-    add_band_columns(line, ws, c);
+    const std::string_view numbers = columns.of(c);
+    std::string line;
+    line.reserve(label_width(ws) + numbers.size() + 8);
+    if (ws.options.hide_labels)
+      line += listing_label(ws, c, i);
+    else
+      append_left(line, c.label, label_width(ws));
+    line += numbers;
     out.push_back(std::move(line));
   }
   add_summary(out, ws, grades);

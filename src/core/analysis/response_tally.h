@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/analysis/response_columns.h"
 #include "core/workspace/workspace.h"
 
 namespace jrv {
@@ -23,5 +24,7 @@ using ResponseTally = std::vector<CodeTally>;
 
 // Needs the scores and the groups; reads the item table in any order.
 ResponseTally tally_responses(const Workspace& ws);
+// The same from a column copy of ws.responses made beforehand.
+ResponseTally tally_responses(const Workspace& ws, const ResponseColumns& columns);
 
 }  // namespace jrv

@@ -1,5 +1,7 @@
 #include "core/analysis/scoring.h"
 
+#include <array>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -25,30 +27,90 @@ CorrectCodes::CorrectCodes(const Workspace& ws) {
 
 namespace {
 
+// Every field but the input position and the label back to its start value: assigned from
+// a blank record, so that a field added later is reset too.
 void reset_results(Case_Record& rec) {
-  Case_Record fresh;
-  fresh.case_number = rec.case_number;
-  fresh.label = std::move(rec.label);
-  rec = std::move(fresh);
+  static const Case_Record blank;
+  const std::int32_t number = rec.case_number;
+  std::string label = std::move(rec.label);
+  rec = blank;
+  rec.case_number = number;
+  rec.label = std::move(label);
+}
+
+constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+
+// 0x80 in each byte of `word` that equals `code`, 0 elsewhere (exact, no carry between bytes).
+std::uint64_t equal_bytes(std::uint64_t word, std::uint8_t code) {
+  const std::uint64_t x = word ^ (kOnes * code);
+  const std::uint64_t low7 = 0x7F7F7F7F7F7F7F7Full;
+  return ~(((x & low7) + low7) | x) & (kOnes << 7);
+}
+
+// Per examinee in input order, the number of correct answers on the items of each part
+// (first or second half, odd or even position), one byte each (at most kMaxItems), summed
+// a word of eight examinees at a time.
+struct PartScores {
+  // Index 2 * (first half) + (odd position).
+  std::array<std::vector<std::uint64_t>, 4> parts;
+};
+
+// 0x01 in each byte of `word` that is one of `correct`.
+std::uint64_t hits_of(std::uint64_t word, const std::uint8_t* correct, std::size_t count) {
+  std::uint64_t hits = 0;
+  for (std::size_t c = 0; c < count; ++c) hits |= equal_bytes(word, correct[c]);
+  return hits >> 7;
+}
+
+PartScores count_correct(const Workspace& ws, const CorrectCodes& codes,
+                         const ResponseColumns& columns) {
+  const std::size_t words = columns.stride() / 8;
+  PartScores scores;
+  for (auto& part : scores.parts) part.assign(words, 0);
+  const auto num_items = static_cast<std::size_t>(std::max(0, std::min(ws.num_items, kMaxItems)));
+  const std::size_t half = num_items / 2;
+  for (std::size_t j = 1; j <= num_items; ++j) {
+    if (!codes.included(j)) continue;
+    std::uint8_t correct[10];
+    std::size_t n_correct = 0;
+    for (std::uint8_t c = 0; c <= 9; ++c)
+      if (codes.correct(j, c)) correct[n_correct++] = c;
+    if (n_correct == 0) continue;
+    std::uint64_t* sums = scores.parts[2 * (j <= half) + (j % 2)].data();
+    const std::uint8_t* column = columns.column(j).data();
+    std::uint64_t word;
+    if (n_correct == 1) {  // the usual item: one key
+      for (std::size_t w = 0; w < words; ++w) {
+        std::memcpy(&word, column + 8 * w, 8);
+        sums[w] += equal_bytes(word, correct[0]) >> 7;
+      }
+      continue;
+    }
+    for (std::size_t w = 0; w < words; ++w) {
+      std::memcpy(&word, column + 8 * w, 8);
+      sums[w] += hits_of(word, correct, n_correct);
+    }
+  }
+  return scores;
+}
+
+// The count of examinee i: the lanes of a word lie where its bytes were read from, whatever
+// the byte order.
+std::uint32_t byte_at(const std::vector<std::uint64_t>& counts, std::size_t i) {
+  return reinterpret_cast<const unsigned char*>(counts.data())[i];
 }
 
 }  // namespace
 
 void score_examinees(Workspace& ws) {
+  score_examinees(ws, ResponseColumns(ws));
+}
+
+void score_examinees(Workspace& ws, const ResponseColumns& columns) {
   auto& st = ws.stats;
   st.grade_counts.fill(0);
   const CorrectCodes codes(ws);
-  const int num_items = std::max(0, std::min(ws.num_items, kMaxItems));
-  // Per included item, its position and whether it falls in the first half and on an odd
-  // position, as masks, so that the loop over the answers needs no branch.
-  struct Column {
-    std::size_t item;
-    std::uint32_t first, odd;
-  };
-  std::vector<Column> included;
-  const std::size_t half = static_cast<std::size_t>(num_items / 2);
-  for (std::size_t j = 1; j <= static_cast<std::size_t>(num_items); ++j)
-    if (codes.included(j)) included.push_back({j, j <= half ? ~0u : 0u, j % 2 == 1 ? ~0u : 0u});
+  const PartScores parts = count_correct(ws, codes, columns);
   const int k = ws.included_count;
 
   if (ws.pc_enabled) st.total_possible = k * ws.mc_points + ws.pc_points;
@@ -57,14 +119,14 @@ void score_examinees(Workspace& ws) {
   for (int i = 1; i <= ws.num_cases; ++i) {
     auto& rec = ws.cases[static_cast<std::size_t>(i)];
     reset_results(rec);
-    const auto& row = ws.responses[static_cast<std::size_t>(rec.case_number)];
-    std::uint32_t raw = 0, first = 0, odd = 0;
-    for (const Column& col : included) {
-      const std::uint32_t b = codes.bit(col.item, row[col.item]);
-      raw += b;
-      first += b & col.first;
-      odd += b & col.odd;
-    }
+    const auto at = static_cast<std::size_t>(rec.case_number - 1);
+    const std::uint32_t second_even = byte_at(parts.parts[0], at);
+    const std::uint32_t second_odd = byte_at(parts.parts[1], at);
+    const std::uint32_t first_even = byte_at(parts.parts[2], at);
+    const std::uint32_t first_odd = byte_at(parts.parts[3], at);
+    const std::uint32_t raw = second_even + second_odd + first_even + first_odd;
+    const std::uint32_t first = first_even + first_odd;
+    const std::uint32_t odd = second_odd + first_odd;
     rec.raw_score = static_cast<std::int32_t>(raw);
     rec.first_half_score = static_cast<std::int32_t>(first);
     rec.second_half_score = static_cast<std::int32_t>(raw - first);

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "core/analysis/response_columns.h"
 #include "core/workspace/workspace.h"
 
 namespace jrv {
@@ -29,5 +30,7 @@ class CorrectCodes {
 // Zeroes every computed field of examinees 1..N and the grade counts, then scores and
 // grades each examinee. Reads the examinee table in any order (responses by case_number).
 void score_examinees(Workspace& ws);
+// The same from a column copy of ws.responses made beforehand.
+void score_examinees(Workspace& ws, const ResponseColumns& columns);
 
 }  // namespace jrv

@@ -1,6 +1,7 @@
 #include "core/analysis/sorting.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <string_view>
 #include <type_traits>
@@ -49,6 +50,61 @@ class PositionHeaps {
   std::vector<std::uint32_t> base_, size_, slots_;
 };
 
+// The same questions answered by one bit set of positions per key: the highest unsorted
+// position of a key is the top bit of its set. Fits when there are few distinct keys (raw
+// scores), where it avoids the heaps' unpredictable sifting.
+class PositionBits {
+ public:
+  static constexpr std::size_t kMaxWords = std::size_t{1} << 16;  // 512 KiB of bits
+  static bool fits(std::size_t positions, std::uint32_t ranks) {
+    return static_cast<std::size_t>(ranks) * words_for(positions) <= kMaxWords;
+  }
+  PositionBits(const std::vector<std::uint32_t>& rank_at, std::uint32_t ranks)
+      : words_(words_for(rank_at.size())),
+        bits_(static_cast<std::size_t>(ranks) * words_, 0),
+        size_(ranks, 0),
+        high_word_(ranks, 0) {
+    for (std::size_t p = 0; p < rank_at.size(); ++p) {
+      set(rank_at[p], static_cast<std::uint32_t>(p));
+      ++size_[rank_at[p]];
+    }
+  }
+  bool empty(std::uint32_t r) const { return size_[r] == 0; }
+  // Only for a key with positions left. Scans down from the highest word that may hold a
+  // bit; no position above the highest unsorted one is ever set again, so it stays short.
+  std::uint32_t top(std::uint32_t r) {
+    const std::uint64_t* w = bits_.data() + static_cast<std::size_t>(r) * words_;
+    std::size_t& i = high_word_[r];
+    while (w[i] == 0) --i;
+    return static_cast<std::uint32_t>(64 * i + 63 -
+                                      static_cast<std::size_t>(std::countl_zero(w[i])));
+  }
+  void pop(std::uint32_t r) {
+    clear(r, top(r));
+    --size_[r];
+  }
+  void replace_top(std::uint32_t r, std::uint32_t value) {
+    clear(r, top(r));
+    set(r, value);
+  }
+
+ private:
+  static std::size_t words_for(std::size_t positions) { return (positions + 63) / 64; }
+  void set(std::uint32_t r, std::uint32_t p) {
+    const std::size_t word = p / 64;
+    bits_[static_cast<std::size_t>(r) * words_ + word] |= std::uint64_t{1} << (p % 64);
+    high_word_[r] = std::max(high_word_[r], word);
+  }
+  void clear(std::uint32_t r, std::uint32_t p) {
+    bits_[static_cast<std::size_t>(r) * words_ + p / 64] &= ~(std::uint64_t{1} << (p % 64));
+  }
+
+  std::size_t words_;
+  std::vector<std::uint64_t> bits_;
+  std::vector<std::uint32_t> size_;
+  std::vector<std::size_t> high_word_;
+};
+
 // Dense ranks: equal keys share one, larger keys get larger ranks. Returns the largest.
 template <class Key>
 std::uint32_t dense_ranks(const std::vector<Key>& keys, std::vector<std::uint32_t>& rank_at) {
@@ -86,18 +142,12 @@ std::uint32_t dense_ranks(const std::vector<Key>& keys, std::vector<std::uint32_
 // per distinct key answers it, and a swap only replaces position a by c in the heap of
 // the key that stood at a. The result lists, per final position, the record's starting
 // position (0-based).
-template <class Key>
-std::vector<std::size_t> selection_order(const std::vector<Key>& keys) {
-  const std::size_t n = keys.size();
-  std::vector<std::size_t> arr(n);
-  for (std::size_t i = 0; i < n; ++i) arr[i] = i;
-  if (n < 2) return arr;
-
-  std::vector<std::uint32_t> rank_at(n);
-  const std::uint32_t rank = dense_ranks(keys, rank_at);
-  PositionHeaps heaps(rank_at, rank + 1);
+template <class Positions>
+void select_from_end(std::vector<std::uint32_t>& rank_at, std::uint32_t rank,
+                     std::vector<std::size_t>& arr) {
+  Positions heaps(rank_at, rank + 1);
   std::uint32_t top = rank;
-  for (std::size_t a = n - 1; a >= 1; --a) {
+  for (std::size_t a = arr.size() - 1; a >= 1; --a) {
     while (heaps.empty(top)) --top;
     const std::uint32_t c = heaps.top(top);
     heaps.pop(top);
@@ -109,6 +159,21 @@ std::vector<std::size_t> selection_order(const std::vector<Key>& keys) {
       std::swap(arr[a], arr[c]);
     }
   }
+}
+
+template <class Key>
+std::vector<std::size_t> selection_order(const std::vector<Key>& keys) {
+  const std::size_t n = keys.size();
+  std::vector<std::size_t> arr(n);
+  for (std::size_t i = 0; i < n; ++i) arr[i] = i;
+  if (n < 2) return arr;
+
+  std::vector<std::uint32_t> rank_at(n);
+  const std::uint32_t rank = dense_ranks(keys, rank_at);
+  if (PositionBits::fits(n, rank + 1))
+    select_from_end<PositionBits>(rank_at, rank, arr);
+  else
+    select_from_end<PositionHeaps>(rank_at, rank, arr);
   return arr;
 }
 

@@ -15,14 +15,6 @@ std::size_t count_of(const Workspace& ws) {
   return static_cast<std::size_t>(std::max(ws.num_cases, 0));
 }
 
-// Ascending score order with ties by label, from input order: the order of the median and
-// of the groups, which fixes which examinee owns which position. Entry p - 1 is the input
-// position of the examinee at position p; the table itself stays in input order.
-std::vector<std::size_t> rank_order(Workspace& ws) {
-  sort_cases_by_input_order(ws);
-  return label_then_score_order(ws);
-}
-
 struct Moments {
   double mean = 0, variance = 0, sd = 0, skewness = 0, kurtosis = 0;
 };
@@ -76,12 +68,21 @@ double pearson_from_sums(double n, double sa, double sb, double saa, double sbb,
   return (n * sab - sa * sb) / std::sqrt(da * db);
 }
 
+// The order of the median and of the groups fixes which examinee owns which position.
+std::vector<std::size_t> score_rank_order(Workspace& ws) {
+  sort_cases_by_input_order(ws);
+  return label_then_score_order(ws);
+}
+
 void compute_score_distribution(Workspace& ws) {
+  compute_score_distribution(ws, score_rank_order(ws));
+}
+
+void compute_score_distribution(Workspace& ws, std::span<const std::size_t> order) {
   auto& st = ws.stats;
   const std::size_t n = count_of(ws);
   const int k = ws.included_count;
 
-  const auto order = rank_order(ws);
   auto at = [&](std::size_t position) -> Case_Record& { return ws.cases[order[position - 1]]; };
   st.median_position = static_cast<std::int32_t>(n / 2 + 1);
   auto median_of = [&](auto score) -> double {
@@ -127,13 +128,17 @@ void compute_score_distribution(Workspace& ws) {
 }
 
 void form_groups(Workspace& ws, double upper_fraction, double lower_fraction) {
+  form_groups(ws, upper_fraction, lower_fraction, score_rank_order(ws));
+}
+
+void form_groups(Workspace& ws, double upper_fraction, double lower_fraction,
+                 std::span<const std::size_t> order) {
   auto& st = ws.stats;
   const std::size_t n = count_of(ws);
   const int k = ws.included_count;
   st.high_group_size = 0;
   st.low_group_size = 0;
   if (n == 0) return;
-  const auto order = rank_order(ws);
   auto at = [&](std::size_t position) -> Case_Record& { return ws.cases[order[position - 1]]; };
 
   const auto n_upper = round_half_even(static_cast<double>(n) * upper_fraction);

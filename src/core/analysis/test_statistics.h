@@ -7,6 +7,9 @@
 // KR-20 and KR-21 are 0; with k = 1 both KR coefficients are 0; an empty group has its
 // boundary just outside the scores (above k for the upper, -1 for the lower group).
 
+#include <span>
+#include <vector>
+
 #include "core/workspace/workspace.h"
 
 namespace jrv {
@@ -16,9 +19,17 @@ namespace jrv {
 // examinee table in input order.
 void compute_score_distribution(Workspace& ws);
 
+// Ascending score order with ties by label, from input order (entry p - 1 is the input
+// position of the examinee at position p), which the two steps here and below read. Puts
+// the examinee table in input order; a run that does both computes it once and passes it.
+std::vector<std::size_t> score_rank_order(Workspace& ws);
+void compute_score_distribution(Workspace& ws, std::span<const std::size_t> order);
+
 // The upper and lower groups for the given fractions (0..1), with ranks shared by tied
 // scores. Leaves the examinee table in input order.
 void form_groups(Workspace& ws, double upper_fraction, double lower_fraction);
+void form_groups(Workspace& ws, double upper_fraction, double lower_fraction,
+                 std::span<const std::size_t> order);
 
 // KR-20 from the difficulties of the included items.
 void compute_kr20(Workspace& ws);

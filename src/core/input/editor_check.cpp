@@ -27,6 +27,24 @@ void size_case_tables(Workspace& ws, int n) {
   ws.cases.resize(rows);
 }
 
+// The answers of one line through each item's coding table (entry j - 1 for item j), four
+// at a time: one indexed load per answer.
+void code_answers(std::string_view answers, const std::vector<ResponseCodes>& codes,
+                  ResponseRow& row) {
+  const std::size_t n = codes.size();
+  const auto* in = reinterpret_cast<const unsigned char*>(answers.data());
+  std::uint8_t* out = row.code.data() + 1;
+  const ResponseCodes* table = codes.data();
+  std::size_t j = 0;
+  for (; j + 4 <= n; j += 4) {
+    out[j] = table[j][in[j]];
+    out[j + 1] = table[j + 1][in[j + 1]];
+    out[j + 2] = table[j + 2][in[j + 2]];
+    out[j + 3] = table[j + 3][in[j + 3]];
+  }
+  for (; j < n; ++j) out[j] = table[j][in[j]];
+}
+
 }  // namespace
 
 CheckResult ReadEditorData(EditorDocument& doc, Workspace& ws) {
@@ -154,9 +172,9 @@ CheckResult ReadEditorData(EditorDocument& doc, Workspace& ws) {
     return r;
   }
 
-  std::array<const ResponseCodes*, kMaxItems + 1> codes{};
+  std::vector<ResponseCodes> codes(static_cast<std::size_t>(n));
   for (int j = 1; j <= n; ++j)
-    codes[static_cast<std::size_t>(j)] = &response_codes(ws.option_values[j]);
+    codes[static_cast<std::size_t>(j - 1)] = response_codes(ws.option_values[j]);
   // Columns are characters: a label "José" takes four of them, whatever its bytes.
   const auto label_width = static_cast<std::size_t>(L);
   const auto data_width = label_width + static_cast<std::size_t>(n);
@@ -180,9 +198,7 @@ CheckResult ReadEditorData(EditorDocument& doc, Workspace& ws) {
         columns == line.size()
             ? std::string_view(line).substr(label_width, static_cast<std::size_t>(n))
             : (narrowed = one_byte_per_char(sub_chars(line, label_width, n)));
-    for (int j = 1; j <= n; ++j)
-      row[static_cast<std::size_t>(j)] = (*codes[static_cast<std::size_t>(
-          j)])[static_cast<unsigned char>(answers[static_cast<std::size_t>(j - 1)])];
+    code_answers(answers, codes, row);
     if (ws.pc_enabled) {
       const auto points = case_pc_points_of_line(line, L, n);
       if (!points) {

@@ -52,11 +52,18 @@ std::size_t sequence_length(std::string_view s, std::size_t i) {
 // Number of leading bytes below 0x80. Most text is ASCII throughout, and there every byte
 // is one character, so the functions below count and cut it without decoding.
 std::size_t ascii_prefix(std::string_view s) {
+  constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
   std::size_t i = 0;
+  // Four words at a time while all are ASCII, then word by word to the first other byte.
+  for (; i + 32 <= s.size(); i += 32) {
+    std::uint64_t w[4];
+    std::memcpy(w, s.data() + i, 32);
+    if (((w[0] | w[1] | w[2] | w[3]) & kHigh) != 0) break;
+  }
   for (; i + 8 <= s.size(); i += 8) {
     std::uint64_t word;
     std::memcpy(&word, s.data() + i, 8);
-    if ((word & 0x8080808080808080ULL) != 0) break;
+    if ((word & kHigh) != 0) break;
   }
   while (i < s.size() && static_cast<unsigned char>(s[i]) < 0x80) ++i;
   return i;

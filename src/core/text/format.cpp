@@ -1,5 +1,6 @@
 #include "core/text/format.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -47,20 +48,19 @@ constexpr std::array<std::uint64_t, 7> kPowersOfTen = {1, 10, 100, 1000, 10000, 
 std::optional<std::uint64_t> quick_scaled(double x, std::size_t decimals) {
   if (decimals >= kPowersOfTen.size()) return std::nullopt;
   const double y = std::fabs(x) * static_cast<double>(kPowersOfTen[decimals]);
-  if (!(y < 1e9)) return std::nullopt;  // also NaN and infinities
-  const double whole = std::floor(y);
-  const double fraction = y - whole;  // exact
+  if (!(y < 1e9)) return std::nullopt;                     // also NaN and infinities
+  const auto whole = static_cast<std::uint64_t>(y);        // y >= 0: truncation is the floor
+  const double fraction = y - static_cast<double>(whole);  // exact
   if (std::fabs(fraction - 0.5) < 1e-6) return std::nullopt;
-  return static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+  return whole + (fraction > 0.5 ? 1 : 0);
 }
 
-// `scaled` / 10^decimals with exactly `decimals` decimals.
-std::string scaled_decimal(bool negative, std::uint64_t scaled, std::size_t decimals) {
-  std::array<char, 32> buf;
-  char* p = buf.data();
+// Writes `scaled` / 10^decimals with exactly `decimals` decimals at `p` (at most 32 bytes);
+// returns the end.
+char* write_scaled(char* p, bool negative, std::uint64_t scaled, std::size_t decimals) {
   if (negative && scaled != 0) *p++ = '-';
   const std::uint64_t unit = kPowersOfTen[decimals];
-  p = std::to_chars(p, buf.data() + buf.size(), scaled / unit).ptr;
+  p = std::to_chars(p, p + 24, scaled / unit).ptr;
   if (decimals > 0) {
     *p++ = '.';
     std::uint64_t fraction = scaled % unit;
@@ -68,14 +68,11 @@ std::string scaled_decimal(bool negative, std::uint64_t scaled, std::size_t deci
       p[k] = static_cast<char>('0' + fraction % 10);
     p += decimals;
   }
-  return std::string(buf.data(), p);
+  return p;
 }
 
-}  // namespace
-
-std::string fixed(double x, int decimals) {
-  const auto d = static_cast<std::size_t>(decimals < 0 ? 0 : decimals);
-  if (const auto scaled = quick_scaled(x, d)) return scaled_decimal(std::signbit(x), *scaled, d);
+// Rounds the shortest round-trip digits of x: the rule itself, for what quick_scaled leaves.
+std::string fixed_from_digits(double x, std::size_t d) {
   if (std::isnan(x)) x = 0.0;
   if (std::isinf(x)) x = x > 0 ? 1e300 : -1e300;
   const bool negative = std::signbit(x);
@@ -125,6 +122,53 @@ std::string fixed(double x, int decimals) {
   return out;
 }
 
+}  // namespace
+
+std::string fixed(double x, int decimals) {
+  std::string out;
+  append_fixed(out, x, decimals);
+  return out;
+}
+
+void append_fixed(std::string& out, double x, int decimals) {
+  const auto d = static_cast<std::size_t>(decimals < 0 ? 0 : decimals);
+  if (const auto scaled = quick_scaled(x, d)) {
+    std::array<char, 32> buf;
+    const char* end = write_scaled(buf.data(), std::signbit(x), *scaled, d);
+    out.append(buf.data(), static_cast<std::size_t>(end - buf.data()));
+  } else {
+    out += fixed_from_digits(x, d);
+  }
+}
+
+void LineWriter::fixed(double x, int decimals) {
+  const auto d = static_cast<std::size_t>(decimals < 0 ? 0 : decimals);
+  if (const auto scaled = quick_scaled(x, d)) {
+    char* start = room(32);
+    used_ += static_cast<std::size_t>(write_scaled(start, std::signbit(x), *scaled, d) - start);
+  } else {
+    text(fixed_from_digits(x, d));
+  }
+}
+
+void LineWriter::right(std::int64_t n, std::size_t width) {
+  std::array<char, 24> buf;
+  const char* end = std::to_chars(buf.data(), buf.data() + buf.size(), n).ptr;
+  const auto digits = static_cast<std::size_t>(end - buf.data());
+  if (digits < width) blanks(width - digits);
+  text(std::string_view(buf.data(), digits));
+}
+
+void LineWriter::left(std::string_view s, std::size_t width) {
+  text(s);
+  const std::size_t n = char_count(s);
+  if (n < width) blanks(width - n);
+}
+
+void LineWriter::grow(std::size_t count) {
+  line_.resize(std::max({line_.capacity(), 2 * line_.size(), used_ + count + 64}));
+}
+
 std::string general(double x) {
   if (std::isnan(x) || std::isinf(x)) return "0";
   if (x == 0.0) return "0";
@@ -164,8 +208,22 @@ std::string right(std::int64_t n, std::size_t width) {
   return right(int_str(n), width);
 }
 
+void append_right(std::string& out, std::int64_t n, std::size_t width) {
+  std::array<char, 24> buf;
+  const char* end = std::to_chars(buf.data(), buf.data() + buf.size(), n).ptr;
+  const auto digits = static_cast<std::size_t>(end - buf.data());
+  if (digits < width) out.append(width - digits, ' ');
+  out.append(buf.data(), digits);
+}
+
 std::string left(std::string_view s, std::size_t width) {
   return pad_right(s, width);
+}
+
+void append_left(std::string& out, std::string_view s, std::size_t width) {
+  out += s;
+  const std::size_t n = char_count(s);
+  if (n < width) out.append(width - n, ' ');
 }
 
 }  // namespace jrv

@@ -111,6 +111,42 @@ TEST(QuickExamineeReport, PartialCreditColumnsAndTotals) {
             "Total Possible Score= 10.0 (3*2 MC + 0 XC)");
 }
 
+// Examinees with one raw score share their columns' text only while every printed value
+// agrees: each line must read as it does when its examinee is listed alone.
+TEST(QuickExamineeReport, EqualRawScoresWithOtherValuesKeepTheirOwnColumns) {
+  for (const bool pc : {false, true}) {
+    Workspace ws = small_workspace();
+    ws.pc_enabled = pc;
+    ws.pc_points = 4;
+    ws.options.band_units = pc ? BandUnits::percent : BandUnits::letters;
+    ws.num_cases = 7;
+    ws.cases.resize(7);
+    const char* grades[] = {"B", "B", "C", "B", "B", "B", "B"};
+    for (std::size_t i = 1; i <= 7; ++i) {
+      auto& c = ws.cases[i];
+      c = ws.cases[1];
+      c.label = "S" + std::to_string(i);
+      c.raw_score = i == 6 ? 150 : i == 7 ? -1 : 2;
+      c.pc_score = i == 2 ? 4 : 1;
+      c.total_score = c.raw_score + c.pc_score;
+      c.percent_score = 200.0 / 3;
+      c.total_percent = i == 4 ? 71.25 : 50;
+      c.grade = c.total_grade = grades[i - 1];
+      c.band68_low_letter = i == 5 ? "D" : "C";
+      c.band68_high_letter = "B";
+    }
+    const Lines all = quick_examinee_lines(ws, five_scale());
+    const std::size_t first = pc ? 5 : 3;
+    for (std::size_t i = 1; i <= 7; ++i) {
+      Workspace alone = ws;
+      alone.num_cases = 1;
+      alone.cases[1] = ws.cases[i];
+      const Lines one = quick_examinee_lines(alone, five_scale());
+      EXPECT_EQ(all[first + i - 1], one[first]) << "examinee " << i << (pc ? " with credit" : "");
+    }
+  }
+}
+
 TEST(QuickItemReport, ItemLinesMarksAndSummary) {
   const Workspace ws = small_workspace();
   const std::string eq(74, '=');

@@ -83,6 +83,21 @@ TEST(Sorting, WideRangesOfIntegerKeysSortLikeNarrowOnes) {
   EXPECT_EQ(case_order(fast), case_order(slow));
 }
 
+// Few distinct keys and many take different ways to the same arrangement (bits of
+// positions per key, or heaps); both meet ties here.
+TEST(Sorting, ManyDistinctKeysWithTiesSortLikeFew) {
+  for (const int range : {5, 100, 2000}) {
+    std::mt19937 rng(static_cast<unsigned>(range));
+    Workspace fast = tied_cases(rng, 3000);
+    std::uniform_int_distribution<int> score(0, range - 1);
+    for (int i = 1; i <= 3000; ++i) fast.cases[static_cast<std::size_t>(i)].raw_score = score(rng);
+    Workspace slow = fast;
+    sort_cases_by_score(fast);
+    reference::sort_cases_by_score(slow);
+    EXPECT_EQ(case_order(fast), case_order(slow)) << "scores 0.." << range - 1;
+  }
+}
+
 TEST(Sorting, TheRankOrderIsThatOfALabelThenAScoreSortWithoutMovingRecords) {
   for (unsigned seed = 1; seed <= 100; ++seed) {
     std::mt19937 rng(seed);

@@ -51,7 +51,8 @@ TEST(Encoding, ColumnsCountCharactersNotBytes) {
 // place before, inside or after such a run must still be decoded, counted and cut whole.
 TEST(Encoding, AsciiRunsOfAnyLengthMeetOtherCharactersCorrectly) {
   const std::string e = "\xC3\xA9";  // é
-  for (std::size_t before = 0; before <= 17; ++before) {
+  // Runs past two blocks of 32 bytes, where the scan moves from blocks to words to bytes.
+  for (std::size_t before = 0; before <= 70; ++before) {
     const std::string ascii(before, 'a');
     const std::string text = ascii + e + "bcdefghij";
     const std::string where = "after " + std::to_string(before) + " ASCII bytes";

@@ -128,6 +128,42 @@ TEST(Align, PadsOnTheLeftOrRight) {
   EXPECT_EQ(left("ab", 4), "ab  ");
 }
 
+// A line written in place reads as the same pieces joined from the string functions, past
+// any room reserved, with numbers on both sides of the quick path (halves, huge, NaN) and
+// labels wider in bytes than in characters.
+TEST(LineWriter, WritesWhatTheStringFunctionsJoin) {
+  const double numbers[] = {0.0, -0.0,  0.125, 2.675, -0.004, 99.995,
+                            1e9, -3e15, 1e300, NAN,   12.345, 999999999.5};
+  const std::string_view labels[] = {"", "ab", "Jos\u00e9", "\u0416\u0416\u0416\u0416\u0416\u0416"};
+  std::string expected, line;
+  for (std::size_t round = 0; round < 3; ++round) {
+    line.assign(round == 1 ? "before " : "");  // the writer appends to what is there
+    expected = line;
+    {
+      LineWriter w(line);
+      for (const auto label : labels) {
+        w.left(label, 5);
+        expected += left(label, 5);
+        for (const double x : numbers) {
+          for (int d = 0; d <= 3; ++d) {
+            w.fixed(x, d);
+            expected += fixed(x, d);
+            w.text('|');
+            expected += '|';
+          }
+          w.right(static_cast<std::int64_t>(round * 1000 + 7), 6);
+          expected += right(static_cast<std::int64_t>(round * 1000 + 7), 6);
+          w.blanks(round);
+          expected.append(round, ' ');
+          w.text(", ");
+          expected += ", ";
+        }
+      }
+    }
+    ASSERT_EQ(line, expected) << "round " << round;
+  }
+}
+
 TEST(Convert, IntegersAndNumbersAsTyped) {
   EXPECT_EQ(parse_int("12"), 12);
   EXPECT_EQ(parse_int(" -3 "), -3);
