@@ -1,9 +1,13 @@
 // Lines into a text pane and back: what a pane gives back is what its text blocks hold,
 // character for character, whatever the lines contain.
 
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QtTest>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +42,7 @@ class PaneTextTest : public QObject {
   void linesComeBackAsTheyWentIn();
   void typedTextComesBackBlockByBlock();
   void emptyPaneHasNoLines();
+  void cachedLinesFollowEveryChange();
 };
 
 void PaneTextTest::linesComeBackAsTheyWentIn_data() {
@@ -83,6 +88,47 @@ void PaneTextTest::emptyPaneHasNoLines() {
   set_pane_lines(pane, {"x"});
   pane.clear();
   QVERIFY(pane_lines(pane).empty());
+}
+
+// Whatever changes the pane, typed or by the program, the cache reads it again; and it
+// keeps giving the lines while nothing changed.
+void PaneTextTest::cachedLinesFollowEveryChange() {
+  QPlainTextEdit pane;
+  QTextDocument other;
+  other.setDocumentLayout(new QPlainTextDocumentLayout(&other));
+  other.setPlainText("from another document");
+  const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+      {"nothing", [] {}},
+      {"typed", [&] { QTest::keyClicks(&pane, "Zoe"); }},
+      {"return typed", [&] { QTest::keyClick(&pane, Qt::Key_Return); }},
+      {"backspace", [&] { QTest::keyClick(&pane, Qt::Key_Backspace); }},
+      {"undo", [&] { pane.undo(); }},
+      {"redo", [&] { pane.redo(); }},
+      {"set by the program",
+       [&] {
+         set_pane_lines(pane, {"AL ABCD", "", "BO ABCA"});
+       }},
+      {"nothing again", [] {}},
+      {"cursor edit",
+       [&] {
+         QTextCursor c(pane.document());
+         c.movePosition(QTextCursor::End);
+         c.insertText("\nCY ABCC");
+       }},
+      {"appended", [&] { pane.appendPlainText("appended"); }},
+      {"another document", [&] { pane.setDocument(&other); }},
+      {"cleared", [&] { pane.clear(); }},
+  };
+  PaneLinesCache cache(pane);
+  set_pane_lines(pane, {"first"});
+  for (const auto& [name, change] : changes) {
+    cache.lines();
+    change();
+    const std::vector<std::string> cached = cache.lines();
+    QVERIFY2(cached == pane_lines(pane), qPrintable(QString(name) + "\ncached: " + shown(cached) +
+                                                    "\npane:   " + shown(pane_lines(pane))));
+  }
+  pane.setDocument(nullptr);  // `other` goes before the pane
 }
 
 QTEST_MAIN(PaneTextTest)

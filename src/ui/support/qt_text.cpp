@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <string_view>
 
 namespace jrv::ui {
@@ -49,6 +50,25 @@ std::vector<std::string> pane_lines(const QPlainTextEdit& pane) {
 
 void set_pane_lines(QPlainTextEdit& pane, const std::vector<std::string>& lines) {
   pane.setPlainText(join_lines(lines));
+}
+
+PaneLinesCache::~PaneLinesCache() {
+  QObject::disconnect(watch_);
+}
+
+const std::vector<std::string>& PaneLinesCache::lines() {
+  QTextDocument* doc = pane_.document();
+  if (read_from_ != doc) {
+    QObject::disconnect(watch_);
+    lines_ = pane_lines(pane_);
+    read_from_ = doc;
+    // Any edit, typed or by the program, makes the next reading a fresh one.
+    watch_ = QObject::connect(doc, &QTextDocument::contentsChange, doc, [this] {
+      QObject::disconnect(watch_);
+      read_from_ = nullptr;
+    });
+  }
+  return lines_;
 }
 
 namespace {
