@@ -373,8 +373,8 @@ void TMapForm::btn_analyzeClick() {
     return;
   }
   const ReportTexts& texts = session_.ws.reports;
-  memo_results->setPlainText(join_lines(texts.quick_examinee));
-  memo_items->setPlainText(join_lines(texts.quick_items));
+  show_report_lines(*memo_results, texts.quick_examinee);
+  show_report_lines(*memo_items, texts.quick_items);
   session_.windows.results->set_results(texts.full_results);
   finish_analysis();
 }

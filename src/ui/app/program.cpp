@@ -23,6 +23,7 @@
 #include "ui/settings/grade_form_unit.h"
 #include "ui/settings/prob_unit.h"
 #include "ui/settings/spearman_form_unit.h"
+#include "ui/support/pane_glyphs.h"
 #include "ui/support/qt_prompter.h"
 
 namespace jrv::ui {
@@ -66,6 +67,10 @@ void Program::create_side_windows() {
   w.quick_view = new TQuickViewForm(session_, owner);
   w.import = new TImportForm(session_, owner);
   w.prob = new TProbForm(session_, owner);
+  // Done after the main window was drawn, like the windows above: the first results then
+  // find their characters rendered.
+  render_glyphs(*main_);
+  render_glyphs(*main_->memo_results);
 }
 
 Program::~Program() = default;

@@ -32,12 +32,15 @@ TEditForm::TEditForm(Session& session, QWidget* parent) : QDialog(parent), sessi
   setObjectName("TEditForm");
   setWindowTitle("Data Editor");
   build_fields();
+  data_pane_ = std::make_unique<PaneLinesCache>(*MemoData);
   build_menus();
   connect_handlers();
   connect_side_windows();
   rebuild_rulers();
   resize(1000, 760);
 }
+
+TEditForm::~TEditForm() = default;
 
 void TEditForm::build_fields() {
   const QFont fixed = fixed_pitch_font(10);

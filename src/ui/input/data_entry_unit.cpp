@@ -57,7 +57,9 @@ void TEditForm::store_fields() {
   f.answer_key = from_q(txt_answer_key->text());
   f.options = from_q(txt_options->text());
   f.include = from_q(txt_include->text());
-  f.data_lines = pane_lines(*MemoData);
+  // Unchanged lines are not copied again: the editor stores its fields on every way out.
+  const std::vector<std::string>& lines = data_pane_->lines();
+  if (f.data_lines != lines) f.data_lines = lines;
 }
 
 void TEditForm::load_fields() {
@@ -76,7 +78,7 @@ void TEditForm::load_fields() {
     put(txt_answer_key, f.answer_key);
     put(txt_options, f.options);
     put(txt_include, f.include);
-    if (pane_lines(*MemoData) != f.data_lines) set_pane_lines(*MemoData, f.data_lines);
+    if (data_pane_->lines() != f.data_lines) set_pane_lines(*MemoData, f.data_lines);
   });
 }
 
@@ -207,7 +209,7 @@ void TEditForm::AnswerKeyandIncludeItemCodes1Click() {
 }
 
 void TEditForm::CountlinesofdataasExaminees1Click() {
-  txt_cases->setText(QString::number(pane_lines(*MemoData).size()));
+  txt_cases->setText(QString::number(data_pane_->lines().size()));
 }
 
 void TEditForm::ImportJRVInputFilefrompreviousversion1Click() {

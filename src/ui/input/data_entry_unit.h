@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -24,12 +25,14 @@ struct Workspace;
 namespace jrv::ui {
 
 struct FileDialogSpec;
+class PaneLinesCache;
 struct Session;
 
 class TEditForm : public QDialog {
   Q_OBJECT
  public:
   explicit TEditForm(Session& session, QWidget* parent = nullptr);
+  ~TEditForm() override;
 
   // The controls hold the typed test; the session's document is its copy for the core.
   // Showing the editor loads its controls from the document and closing it stores them
@@ -216,6 +219,7 @@ class TEditForm : public QDialog {
   QString pending_focus_;
   bool quiet_ = false;  // fields being filled by the program, not typed
   QString file_to_open_;
+  std::unique_ptr<PaneLinesCache> data_pane_;  // MemoData's lines
 };
 
 }  // namespace jrv::ui

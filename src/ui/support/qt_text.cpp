@@ -1,9 +1,12 @@
 #include "ui/support/qt_text.h"
 
+#include <private/qtextdocument_p.h>
+#include <private/qtextformat_p.h>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <string_view>
 
 namespace jrv::ui {
@@ -49,6 +52,83 @@ std::vector<std::string> pane_lines(const QPlainTextEdit& pane) {
 
 void set_pane_lines(QPlainTextEdit& pane, const std::vector<std::string>& lines) {
   pane.setPlainText(join_lines(lines));
+}
+
+namespace {
+
+// Characters that end a text block as the line break does; a text holding one goes into
+// the pane the ordinary way, so that its blocks come out as setPlainText makes them.
+bool ends_blocks_otherwise(const QString& text) {
+  for (const QChar c :
+       {QChar(u'\r'), QChar(QChar::ParagraphSeparator), QChar(0xfdd0), QChar(0xfdd1)}) {
+    if (text.contains(c)) return true;
+  }
+  return false;
+}
+
+// The document's own insertion, as a cursor inserts but without moving any cursor: every
+// cursor of the document is told of every insertion, which costs more than the insertion
+// (the pane's cursor stays at the start, where setPlainText leaves it).
+void insert_lines(QTextDocument& doc, const QString& text) {
+  QTextDocumentPrivate* d = QTextDocumentPrivate::get(&doc);
+  const int block_format = d->formatCollection()->indexForFormat(QTextBlockFormat());
+  const int char_format = d->formatCollection()->indexForFormat(QTextCharFormat());
+  d->beginEditBlock();
+  d->blockCursorAdjustment = true;
+  int pos = 0;
+  qsizetype start = 0;
+  for (;;) {
+    const qsizetype end = text.indexOf(u'\n', start);
+    const qsizetype stop = end < 0 ? text.size() : end;
+    if (stop > start) {
+      d->insert(pos, text.mid(start, stop - start), char_format);
+      pos += static_cast<int>(stop - start);
+    }
+    if (end < 0) break;
+    d->insertBlock(pos, block_format, char_format);
+    ++pos;
+    start = end + 1;
+  }
+  d->blockCursorAdjustment = false;
+  d->endEditBlock();  // the layout and the pane hear of the change once
+}
+
+}  // namespace
+
+void show_report_lines(QPlainTextEdit& pane, const std::vector<std::string>& lines) {
+  const QString text = join_lines(lines);
+  // A typed format would go to the whole text; the quick way knows the plain one only.
+  if (text.isEmpty() || ends_blocks_otherwise(text) ||
+      pane.currentCharFormat() != QTextCharFormat()) {
+    pane.setPlainText(text);
+    return;
+  }
+  pane.clear();
+  QTextDocument& doc = *pane.document();
+  const bool undo = doc.isUndoRedoEnabled();
+  doc.setUndoRedoEnabled(false);
+  insert_lines(doc, text);
+  doc.setUndoRedoEnabled(undo);
+  doc.setModified(false);
+}
+
+PaneLinesCache::~PaneLinesCache() {
+  QObject::disconnect(watch_);
+}
+
+const std::vector<std::string>& PaneLinesCache::lines() {
+  QTextDocument* doc = pane_.document();
+  if (read_from_ != doc) {
+    QObject::disconnect(watch_);
+    lines_ = pane_lines(pane_);
+    read_from_ = doc;
+    // Any edit, typed or by the program, makes the next reading a fresh one.
+    watch_ = QObject::connect(doc, &QTextDocument::contentsChange, doc, [this] {
+      QObject::disconnect(watch_);
+      read_from_ = nullptr;
+    });
+  }
+  return lines_;
 }
 
 namespace {
