@@ -83,11 +83,16 @@ int import_sheet(const Args& args) {
 
     // The editor's check, as "Close && Analyze" would run it: a file the analysis would
     // refuse is not written.
+    // The check may complete fields left empty; the file keeps them as imported. The data
+    // lines, which the check only reads, are lent to it rather than copied.
     EditorDocument doc;
     doc.editor = std::move(imported.fields);
     Workspace ws;
+    std::vector<std::string> lines = std::move(doc.editor.data_lines);
     EditorDocument checked = doc;
+    checked.editor.data_lines = std::move(lines);
     const CheckResult check = ReadEditorData(checked, ws);
+    doc.editor.data_lines = std::move(checked.editor.data_lines);
     print_messages(std::cerr, check.messages);
     if (!check.ok()) return 1;
     if (const int status = save_document(output.string(), doc, ws); status != 0) return status;

@@ -17,28 +17,79 @@ void CellTable::reserve(std::size_t cells, std::size_t text) {
   text_.reserve(std::min(text, kMaxText));
 }
 
+void CellTable::add_row(std::uint32_t row, std::span<const CellRef> cells) {
+  if (cells.empty()) return;
+  const std::uint32_t last = cells.back().column;
+  if (!sorted_ || row < row_start_.size() || row >= kMaxRows ||
+      cells.size() > kMaxCells - cells_.size()) {
+    // Out of order or past a limit: one by one, which sorts or refuses.
+    for (const CellRef& c : cells) place(row, c);
+    return;
+  }
+  while (row_start_.size() <= row) row_start_.push_back(static_cast<std::uint32_t>(cells_.size()));
+  last_place_ = std::uint64_t{row} << 32 | last;
+  if (last >= columns_) columns_ = last + 1;
+  cells_.insert(cells_.end(), cells.begin(), cells.end());
+}
+
+void CellTable::use_text(std::string text) {
+  if (text.size() > kMaxText) throw SheetError("the sheet holds more text than a test can use");
+  text_ = std::move(text);
+}
+
+void CellTable::unsort() {
+  sorted_ = false;
+  rows_of_.resize(cells_.size());
+  for (std::uint32_t r = 0; r < row_start_.size(); ++r) {
+    const std::uint32_t end =
+        r + 1 < row_start_.size() ? row_start_[r + 1] : static_cast<std::uint32_t>(cells_.size());
+    std::fill(rows_of_.begin() + row_start_[r], rows_of_.begin() + end, r);
+  }
+}
+
+std::string_view CellTable::long_text(const CellRef& c) const {
+  const auto it =
+      std::lower_bound(long_cells_.begin(), long_cells_.end(), c.offset,
+                       [](const LongCell& l, std::uint32_t offset) { return l.offset < offset; });
+  return {text_.data() + c.offset, it->size};
+}
+
 void CellTable::finish() {
   if (!sorted_) {
     // Stable, so of two cells at one place the later one ends up last and is kept.
-    std::stable_sort(cells_.begin(), cells_.end(), [](const CellRef& a, const CellRef& b) {
-      return a.row != b.row ? a.row < b.row : a.column < b.column;
+    std::vector<std::uint32_t> order(cells_.size());
+    for (std::uint32_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+      return rows_of_[a] != rows_of_[b] ? rows_of_[a] < rows_of_[b]
+                                        : cells_[a].column < cells_[b].column;
     });
     std::vector<CellRef> unique;
     unique.reserve(cells_.size());
-    for (const CellRef& c : cells_) {
-      if (!unique.empty() && unique.back().row == c.row && unique.back().column == c.column)
-        unique.back() = c;
-      else
-        unique.push_back(c);
+    row_start_.clear();
+    std::uint32_t last_row = 0;
+    for (std::uint32_t i : order) {
+      const std::uint32_t r = rows_of_[i];
+      if (!unique.empty() && last_row == r && unique.back().column == cells_[i].column) {
+        unique.back() = cells_[i];
+        continue;
+      }
+      while (row_start_.size() <= r)
+        row_start_.push_back(static_cast<std::uint32_t>(unique.size()));
+      unique.push_back(cells_[i]);
+      last_row = r;
     }
     cells_.swap(unique);
+    rows_ = cells_.empty() ? 0 : last_row + 1;
+    rows_of_ = {};
     sorted_ = true;
-    row_start_.clear();
-    for (std::uint32_t i = 0; i < cells_.size(); ++i)
-      while (row_start_.size() <= cells_[i].row) row_start_.push_back(i);
+  } else {
+    rows_ = static_cast<std::uint32_t>(row_start_.size());
   }
-  rows_ = cells_.empty() ? 0 : cells_.back().row + 1;
   row_start_.resize(rows_ + 1, static_cast<std::uint32_t>(cells_.size()));
+  if (!std::is_sorted(long_cells_.begin(), long_cells_.end(),
+                      [](const LongCell& a, const LongCell& b) { return a.offset < b.offset; }))
+    std::sort(long_cells_.begin(), long_cells_.end(),
+              [](const LongCell& a, const LongCell& b) { return a.offset < b.offset; });
 }
 
 std::span<const CellRef> CellTable::row(std::uint32_t r) const {

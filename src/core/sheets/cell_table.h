@@ -20,12 +20,12 @@ class SheetError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Rows and columns are 0-based inside the program and shown 1-based ("row 1", "column A").
+// A cell of a row (the row is where it is found). Rows and columns are 0-based inside the
+// program and shown 1-based ("row 1", "column A"). Eight bytes, as a sheet holds millions.
 struct CellRef {
-  std::uint32_t row = 0;
-  std::uint32_t column = 0;
   std::uint32_t offset = 0;  // into the table's text
-  std::uint32_t size = 0;
+  std::uint16_t column = 0;
+  std::uint16_t size = 0;  // kLongCell: the size is kept beside the cells
 };
 
 class CellTable {
@@ -35,31 +35,31 @@ class CellTable {
   static constexpr std::uint32_t kMaxColumns = 16'384;
   static constexpr std::size_t kMaxCells = 5'000'000;
   static constexpr std::size_t kMaxText = 256u << 20;
+  static constexpr std::uint16_t kLongCell = 0xFFFF;
+  static_assert(kMaxColumns - 1 <= 0xFFFF && kMaxText <= 0xFFFF'FFFFu);
 
   // Adds a cell; an empty text is dropped. Readers add cells in reading order; a cell
   // given twice keeps the later text. Throws SheetError (without a file name) past a limit.
   void add(std::uint32_t row, std::uint32_t column, std::string_view text) {
     if (text.empty()) return;
-    if (row >= kMaxRows || column >= kMaxColumns || cells_.size() >= kMaxCells ||
-        text.size() > kMaxText - text_.size())
-      refuse(row, column);
-    if (sorted_) {
-      const std::uint64_t place = std::uint64_t{row} << 32 | column;
-      if (!cells_.empty() && place <= last_place_)
-        sorted_ = false;
-      else  // cells in order index their rows as they come
-        while (row_start_.size() <= row)
-          row_start_.push_back(static_cast<std::uint32_t>(cells_.size()));
-      last_place_ = place;
-    }
-    if (column >= columns_) columns_ = column + 1;
-    cells_.push_back({row, column, static_cast<std::uint32_t>(text_.size()),
-                      static_cast<std::uint32_t>(text.size())});
+    if (text.size() > kMaxText - text_.size()) refuse(row, column);
+    const auto offset = static_cast<std::uint32_t>(text_.size());
     if (text.size() == 1)
       text_.push_back(text[0]);  // inline, where append is a call into the library
     else
       text_.append(text);
+    place(row, column, offset, text.size());
   }
+
+  // A reader that can leave the texts where they lie in its buffer adds cells by their
+  // place in it, a row at a time, and hands the buffer over before finish(). A cell of
+  // kLongCell bytes or more is told first with add_long.
+  void add_long(std::uint32_t offset, std::size_t size) {
+    long_cells_.push_back({offset, static_cast<std::uint32_t>(size)});
+  }
+  // The cells of one row, columns rising, sizes not 0.
+  void add_row(std::uint32_t row, std::span<const CellRef> cells);
+  void use_text(std::string text);
 
   // Room for about that many cells and bytes of text, so a large sheet is not copied as it
   // grows (capped at the limits).
@@ -80,14 +80,47 @@ class CellTable {
 
   // The cells of one row, in column order.
   std::span<const CellRef> row(std::uint32_t r) const;
-  std::string_view text(const CellRef& c) const { return {text_.data() + c.offset, c.size}; }
+  std::string_view text(const CellRef& c) const {
+    if (c.size != kLongCell) return {text_.data() + c.offset, c.size};
+    return long_text(c);
+  }
 
  private:
+  struct LongCell {
+    std::uint32_t offset;
+    std::uint32_t size;
+  };
+
+  void place(std::uint32_t row, std::uint32_t column, std::uint32_t offset, std::size_t size) {
+    if (size >= kLongCell) add_long(offset, size);
+    place(row, {offset, static_cast<std::uint16_t>(column),
+                static_cast<std::uint16_t>(size < kLongCell ? size : kLongCell)});
+  }
+  void place(std::uint32_t row, CellRef cell) {
+    if (row >= kMaxRows || cell.column >= kMaxColumns || cells_.size() >= kMaxCells)
+      refuse(row, cell.column);
+    if (sorted_) {
+      const std::uint64_t place = std::uint64_t{row} << 32 | cell.column;
+      if (!cells_.empty() && place <= last_place_)
+        unsort();
+      else  // cells in order index their rows as they come
+        while (row_start_.size() <= row)
+          row_start_.push_back(static_cast<std::uint32_t>(cells_.size()));
+      last_place_ = place;
+    }
+    if (!sorted_) rows_of_.push_back(row);
+    if (cell.column >= columns_) columns_ = cell.column + 1u;
+    cells_.push_back(cell);
+  }
+  void unsort();
+  std::string_view long_text(const CellRef& c) const;
   [[noreturn]] void refuse(std::uint32_t row, std::uint32_t column) const;
 
   std::string text_;
   std::vector<CellRef> cells_;
   std::vector<std::uint32_t> row_start_;  // row r is cells_[row_start_[r], row_start_[r+1])
+  std::vector<std::uint32_t> rows_of_;    // the row of each cell, once out of order
+  std::vector<LongCell> long_cells_;      // by offset
   std::uint32_t rows_ = 0;
   std::uint32_t columns_ = 0;
   bool sorted_ = true;

@@ -63,7 +63,7 @@ TEST(CsvReader, Utf8WithOrWithoutBomAndWindows1252) {
 TEST(CsvReader, RefusesBinaryAndAnOpenQuote) {
   const auto message = [](std::string_view bytes) {
     try {
-      read_delimited(bytes);
+      read_delimited(std::string(bytes));
     } catch (const SheetError& e) {
       return std::string(e.what());
     }
