@@ -13,97 +13,150 @@ void CellTable::refuse(std::uint32_t row, std::uint32_t column) const {
 }
 
 void CellTable::reserve(std::size_t cells, std::size_t text) {
-  cells_.reserve(std::min(cells, kMaxCells));
+  ends_.reserve(std::min(cells, kMaxCells));
   text_.reserve(std::min(text, kMaxText));
 }
 
-void CellTable::add_row(std::uint32_t row, std::span<const CellRef> cells) {
-  if (cells.empty()) return;
-  const std::uint32_t last = cells.back().column;
-  if (!sorted_ || row < row_start_.size() || row >= kMaxRows ||
-      cells.size() > kMaxCells - cells_.size()) {
-    // Out of order or past a limit: one by one, which sorts or refuses.
-    for (const CellRef& c : cells) place(row, c);
-    return;
-  }
-  while (row_start_.size() <= row) row_start_.push_back(static_cast<std::uint32_t>(cells_.size()));
-  last_place_ = std::uint64_t{row} << 32 | last;
-  if (last >= columns_) columns_ = last + 1;
-  cells_.insert(cells_.end(), cells.begin(), cells.end());
-}
-
 void CellTable::use_text(std::string text) {
-  if (text.size() > kMaxText) throw SheetError("the sheet holds more text than a test can use");
+  if (text.size() > kMaxText) throw SheetError("the sheet holds more cells than a test can use");
   text_ = std::move(text);
 }
 
-void CellTable::unsort() {
-  sorted_ = false;
-  rows_of_.resize(cells_.size());
-  for (std::uint32_t r = 0; r < row_start_.size(); ++r) {
-    const std::uint32_t end =
-        r + 1 < row_start_.size() ? row_start_[r + 1] : static_cast<std::uint32_t>(cells_.size());
-    std::fill(rows_of_.begin() + row_start_[r], rows_of_.begin() + end, r);
+void CellTable::start_row(std::uint32_t row) {
+  close_row();
+  while (row_start_.size() <= row) {
+    row_start_.push_back(static_cast<std::uint32_t>(ends_.size()));
+    row_columns_.push_back(static_cast<std::uint32_t>(columns_.size()));
   }
 }
 
-std::string_view CellTable::long_text(const CellRef& c) const {
-  const auto it =
-      std::lower_bound(long_cells_.begin(), long_cells_.end(), c.offset,
-                       [](const LongCell& l, std::uint32_t offset) { return l.offset < offset; });
-  return {text_.data() + c.offset, it->size};
+// The last row keeps only its first column when its cells fill a run of columns.
+void CellTable::close_row() {
+  if (row_start_.empty()) return;
+  const std::size_t count = ends_.size() - row_start_.back();
+  std::uint32_t& info = row_columns_.back();
+  if (count == 0 || (info & kDense)) return;
+  const std::uint32_t first = columns_[info];
+  if (columns_.back() - first + 1u == count) {
+    columns_.resize(info);
+    info = kDense | first;
+  }
+}
+
+void CellTable::place(std::uint32_t row, std::uint32_t column, std::uint32_t end) {
+  if (row >= kMaxRows || column >= kMaxColumns || ends_.size() >= kMaxCells) refuse(row, column);
+  if (sorted_) {
+    const std::uint64_t place = std::uint64_t{row} << 32 | column;
+    if (!ends_.empty() && place <= last_place_) {
+      unsort();
+    } else {
+      if (row_start_.size() <= row) {
+        start_row(row);
+      } else if (std::uint32_t& info = row_columns_.back(); info & kDense) {
+        // More cells for a row already kept as a run: its columns come back.
+        const std::uint32_t first = info & ~kDense;
+        info = static_cast<std::uint32_t>(columns_.size());
+        for (std::uint32_t i = row_start_.back(); i < ends_.size(); ++i)
+          columns_.push_back(static_cast<std::uint16_t>(first + (i - row_start_.back())));
+      }
+      last_place_ = place;
+    }
+  }
+  if (!sorted_) rows_of_.push_back(row);
+  if (column >= column_count_) column_count_ = column + 1;
+  columns_.push_back(static_cast<std::uint16_t>(column));
+  ends_.push_back(end);
+}
+
+void CellTable::add_row(std::uint32_t row, std::span<const CellEnd> cells) {
+  if (cells.empty()) return;
+  const std::uint32_t first = cells.front().column, last = cells.back().column;
+  if (!sorted_ || row < row_start_.size() || row >= kMaxRows || last >= kMaxColumns ||
+      cells.size() > kMaxCells - ends_.size()) {
+    // Out of order or past a limit: one by one, which sorts or refuses.
+    for (const CellEnd& c : cells) place(row, c.column, c.end);
+    return;
+  }
+  start_row(row);
+  last_place_ = std::uint64_t{row} << 32 | last;
+  if (last >= column_count_) column_count_ = last + 1;
+  if (last - first + 1u == cells.size()) {
+    row_columns_.back() = kDense | first;
+  } else {
+    for (const CellEnd& c : cells) columns_.push_back(static_cast<std::uint16_t>(c.column));
+  }
+  const std::size_t at = ends_.size();
+  ends_.resize(at + cells.size());
+  std::uint32_t* out = ends_.data() + at;
+  for (const CellEnd& c : cells) *out++ = c.end;
+}
+
+// From here on every cell keeps its row and column, to be sorted by finish().
+void CellTable::unsort() {
+  close_row();
+  sorted_ = false;
+  rows_of_.resize(ends_.size());
+  std::vector<std::uint16_t> columns(ends_.size());
+  for (std::uint32_t r = 0; r < row_start_.size(); ++r) {
+    const std::uint32_t begin = row_start_[r];
+    const std::uint32_t end =
+        r + 1 < row_start_.size() ? row_start_[r + 1] : static_cast<std::uint32_t>(ends_.size());
+    const std::uint32_t info = row_columns_[r];
+    for (std::uint32_t i = begin; i < end; ++i) {
+      rows_of_[i] = r;
+      columns[i] = info & kDense ? static_cast<std::uint16_t>((info & ~kDense) + (i - begin))
+                                 : columns_[info + (i - begin)];
+    }
+  }
+  columns_.swap(columns);
+  row_start_.clear();
+  row_columns_.clear();
 }
 
 void CellTable::finish() {
   if (!sorted_) {
     // Stable, so of two cells at one place the later one ends up last and is kept.
-    std::vector<std::uint32_t> order(cells_.size());
+    std::vector<std::uint32_t> order(ends_.size());
     for (std::uint32_t i = 0; i < order.size(); ++i) order[i] = i;
     std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-      return rows_of_[a] != rows_of_[b] ? rows_of_[a] < rows_of_[b]
-                                        : cells_[a].column < cells_[b].column;
+      return rows_of_[a] != rows_of_[b] ? rows_of_[a] < rows_of_[b] : columns_[a] < columns_[b];
     });
-    std::vector<CellRef> unique;
-    unique.reserve(cells_.size());
-    row_start_.clear();
-    std::uint32_t last_row = 0;
+    std::vector<std::uint32_t> kept;
+    kept.reserve(order.size());
     for (std::uint32_t i : order) {
-      const std::uint32_t r = rows_of_[i];
-      if (!unique.empty() && last_row == r && unique.back().column == cells_[i].column) {
-        unique.back() = cells_[i];
-        continue;
-      }
-      while (row_start_.size() <= r)
-        row_start_.push_back(static_cast<std::uint32_t>(unique.size()));
-      unique.push_back(cells_[i]);
-      last_row = r;
+      if (!kept.empty() && rows_of_[kept.back()] == rows_of_[i] &&
+          columns_[kept.back()] == columns_[i])
+        kept.back() = i;
+      else
+        kept.push_back(i);
     }
-    cells_.swap(unique);
-    rows_ = cells_.empty() ? 0 : last_row + 1;
-    rows_of_ = {};
-    sorted_ = true;
-  } else {
-    rows_ = static_cast<std::uint32_t>(row_start_.size());
+    // Added again in order, their texts laid out anew.
+    CellTable sorted;
+    sorted.reserve(kept.size(), text_.size());
+    for (std::uint32_t i : kept) {
+      const CellRef c = cell(i, columns_[i]);
+      sorted.add(rows_of_[i], c.column, text(c));
+    }
+    *this = std::move(sorted);
   }
-  row_start_.resize(rows_ + 1, static_cast<std::uint32_t>(cells_.size()));
-  if (!std::is_sorted(long_cells_.begin(), long_cells_.end(),
-                      [](const LongCell& a, const LongCell& b) { return a.offset < b.offset; }))
-    std::sort(long_cells_.begin(), long_cells_.end(),
-              [](const LongCell& a, const LongCell& b) { return a.offset < b.offset; });
-}
-
-std::span<const CellRef> CellTable::row(std::uint32_t r) const {
-  if (r >= rows_) return {};
-  return std::span<const CellRef>(cells_).subspan(row_start_[r], row_start_[r + 1] - row_start_[r]);
+  close_row();
+  rows_ = static_cast<std::uint32_t>(row_start_.size());
+  row_start_.push_back(static_cast<std::uint32_t>(ends_.size()));
 }
 
 std::string_view CellTable::at(std::uint32_t row, std::uint32_t column) const {
-  const auto cells = this->row(row);
-  const auto it =
-      std::lower_bound(cells.begin(), cells.end(), column,
-                       [](const CellRef& c, std::uint32_t col) { return c.column < col; });
-  if (it == cells.end() || it->column != column) return {};
-  return text(*it);
+  if (row >= rows_) return {};
+  const std::uint32_t begin = row_start_[row], count = row_start_[row + 1] - begin;
+  const std::uint32_t info = row_columns_[row];
+  if (info & kDense) {
+    const std::uint32_t first = info & ~kDense;
+    if (column < first || column - first >= count) return {};
+    return text(cell(begin + (column - first), column));
+  }
+  const auto columns = std::span(columns_).subspan(info, count);
+  const auto it = std::lower_bound(columns.begin(), columns.end(), column);
+  if (it == columns.end() || *it != column) return {};
+  return text(cell(begin + static_cast<std::uint32_t>(it - columns.begin()), column));
 }
 
 std::string column_letters(std::uint32_t column) {

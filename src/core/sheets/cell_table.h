@@ -20,14 +20,18 @@ class SheetError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// A cell of a row (the row is where it is found). Rows and columns are 0-based inside the
-// program and shown 1-based ("row 1", "column A"). Eight bytes, as a sheet holds millions.
+// A cell of a row, as the table hands it out. Rows and columns are 0-based inside the
+// program and shown 1-based ("row 1", "column A").
 struct CellRef {
   std::uint32_t offset = 0;  // into the table's text
-  std::uint16_t column = 0;
-  std::uint16_t size = 0;  // kLongCell: the size is kept beside the cells
+  std::uint32_t column = 0;
+  std::uint32_t size = 0;
 };
 
+// A sheet holds millions of cells, so each is kept in four bytes where it can be: the
+// texts lie one after another, a cell's text ending where the next one's begins, and a
+// row whose cells fill a run of columns keeps only its first column. Only the cells of
+// rows that skip a column keep their columns, in two bytes each.
 class CellTable {
  public:
   // The sheet's limits; a file beyond them is refused rather than read half.
@@ -35,30 +39,28 @@ class CellTable {
   static constexpr std::uint32_t kMaxColumns = 16'384;
   static constexpr std::size_t kMaxCells = 5'000'000;
   static constexpr std::size_t kMaxText = 256u << 20;
-  static constexpr std::uint16_t kLongCell = 0xFFFF;
-  static_assert(kMaxColumns - 1 <= 0xFFFF && kMaxText <= 0xFFFF'FFFFu);
+  static_assert(kMaxColumns - 1 <= 0xFFFF && kMaxText < 0x8000'0000u);
 
   // Adds a cell; an empty text is dropped. Readers add cells in reading order; a cell
   // given twice keeps the later text. Throws SheetError (without a file name) past a limit.
   void add(std::uint32_t row, std::uint32_t column, std::string_view text) {
     if (text.empty()) return;
     if (text.size() > kMaxText - text_.size()) refuse(row, column);
-    const auto offset = static_cast<std::uint32_t>(text_.size());
     if (text.size() == 1)
       text_.push_back(text[0]);  // inline, where append is a call into the library
     else
       text_.append(text);
-    place(row, column, offset, text.size());
+    place(row, column, static_cast<std::uint32_t>(text_.size()));
   }
 
-  // A reader that can leave the texts where they lie in its buffer adds cells by their
-  // place in it, a row at a time, and hands the buffer over before finish(). A cell of
-  // kLongCell bytes or more is told first with add_long.
-  void add_long(std::uint32_t offset, std::size_t size) {
-    long_cells_.push_back({offset, static_cast<std::uint32_t>(size)});
-  }
-  // The cells of one row, columns rising, sizes not 0.
-  void add_row(std::uint32_t row, std::span<const CellRef> cells);
+  // A reader may instead write the cells' texts one after another into a buffer of its
+  // own, hand it over with use_text before finish(), and add the cells of each row
+  // (columns rising, none empty) by where their texts end.
+  struct CellEnd {
+    std::uint32_t column;
+    std::uint32_t end;
+  };
+  void add_row(std::uint32_t row, std::span<const CellEnd> cells);
   void use_text(std::string text);
 
   // Room for about that many cells and bytes of text, so a large sheet is not copied as it
@@ -71,61 +73,98 @@ class CellTable {
 
   // Number of rows and columns up to the last one holding a cell.
   std::uint32_t row_count() const { return rows_; }
-  std::uint32_t column_count() const { return columns_; }
-  bool empty() const { return cells_.empty(); }
-  std::size_t cell_count() const { return cells_.size(); }
+  std::uint32_t column_count() const { return column_count_; }
+  bool empty() const { return ends_.empty(); }
+  std::size_t cell_count() const { return ends_.size(); }
 
   // The text of a cell, "" when it is empty or outside the table.
   std::string_view at(std::uint32_t row, std::uint32_t column) const;
 
   // The cells of one row, in column order.
-  std::span<const CellRef> row(std::uint32_t r) const;
-  std::string_view text(const CellRef& c) const {
-    if (c.size != kLongCell) return {text_.data() + c.offset, c.size};
-    return long_text(c);
-  }
+  class Row;
+  Row row(std::uint32_t r) const;
+  std::string_view text(const CellRef& c) const { return {text_.data() + c.offset, c.size}; }
 
  private:
-  struct LongCell {
-    std::uint32_t offset;
-    std::uint32_t size;
-  };
+  static constexpr std::uint32_t kDense = 0x8000'0000u;  // in row_columns_
 
-  void place(std::uint32_t row, std::uint32_t column, std::uint32_t offset, std::size_t size) {
-    if (size >= kLongCell) add_long(offset, size);
-    place(row, {offset, static_cast<std::uint16_t>(column),
-                static_cast<std::uint16_t>(size < kLongCell ? size : kLongCell)});
+  CellRef cell(std::uint32_t i, std::uint32_t column) const {
+    const std::uint32_t begin = i == 0 ? 0 : ends_[i - 1];
+    return {begin, column, ends_[i] - begin};
   }
-  void place(std::uint32_t row, CellRef cell) {
-    if (row >= kMaxRows || cell.column >= kMaxColumns || cells_.size() >= kMaxCells)
-      refuse(row, cell.column);
-    if (sorted_) {
-      const std::uint64_t place = std::uint64_t{row} << 32 | cell.column;
-      if (!cells_.empty() && place <= last_place_)
-        unsort();
-      else  // cells in order index their rows as they come
-        while (row_start_.size() <= row)
-          row_start_.push_back(static_cast<std::uint32_t>(cells_.size()));
-      last_place_ = place;
-    }
-    if (!sorted_) rows_of_.push_back(row);
-    if (cell.column >= columns_) columns_ = cell.column + 1u;
-    cells_.push_back(cell);
-  }
+  void place(std::uint32_t row, std::uint32_t column, std::uint32_t end);
+  void start_row(std::uint32_t row);
+  void close_row();
   void unsort();
-  std::string_view long_text(const CellRef& c) const;
   [[noreturn]] void refuse(std::uint32_t row, std::uint32_t column) const;
 
   std::string text_;
-  std::vector<CellRef> cells_;
-  std::vector<std::uint32_t> row_start_;  // row r is cells_[row_start_[r], row_start_[r+1])
-  std::vector<std::uint32_t> rows_of_;    // the row of each cell, once out of order
-  std::vector<LongCell> long_cells_;      // by offset
+  std::vector<std::uint32_t> ends_;       // where each cell's text ends
+  std::vector<std::uint16_t> columns_;    // of the cells of rows that skip a column
+  std::vector<std::uint32_t> row_start_;  // row r is cells [row_start_[r], row_start_[r+1])
+  // Per row: kDense | its first column, or where its columns begin in columns_.
+  std::vector<std::uint32_t> row_columns_;
+  std::vector<std::uint32_t> rows_of_;  // once out of order: the row of each cell (columns_
+                                        // then holds every cell's column)
   std::uint32_t rows_ = 0;
-  std::uint32_t columns_ = 0;
+  std::uint32_t column_count_ = 0;
   bool sorted_ = true;
   std::uint64_t last_place_ = 0;  // row and column of the last cell added, while sorted
 };
+
+class CellTable::Row {
+ public:
+  class iterator {
+   public:
+    using value_type = CellRef;
+    using difference_type = std::ptrdiff_t;
+    iterator() = default;
+    // `column` is the column itself in a run of columns, else where the columns are.
+    iterator(const CellTable* t, std::uint32_t i, std::uint32_t offset, std::uint32_t column,
+             bool run)
+        : t_(t), i_(i), offset_(offset), column_(column), run_(run) {}
+    CellRef operator*() const {
+      return {offset_, run_ ? column_ : t_->columns_[column_], t_->ends_[i_] - offset_};
+    }
+    iterator& operator++() {
+      offset_ = t_->ends_[i_++];
+      ++column_;
+      return *this;
+    }
+    iterator operator++(int) {
+      iterator old = *this;
+      ++*this;
+      return old;
+    }
+    bool operator==(const iterator& o) const { return i_ == o.i_; }
+
+   private:
+    const CellTable* t_ = nullptr;
+    std::uint32_t i_ = 0, offset_ = 0, column_ = 0;
+    bool run_ = false;
+  };
+
+  Row() = default;
+  Row(const CellTable* t, std::uint32_t first, std::uint32_t count, std::uint32_t columns)
+      : t_(t), first_(first), count_(count), columns_(columns) {}
+  iterator begin() const {
+    if (count_ == 0) return {};
+    return {t_, first_, first_ == 0 ? 0 : t_->ends_[first_ - 1], columns_ & ~kDense,
+            (columns_ & kDense) != 0};
+  }
+  iterator end() const { return {t_, count_ == 0 ? 0 : first_ + count_, 0, 0, false}; }
+  bool empty() const { return count_ == 0; }
+  std::size_t size() const { return count_; }
+
+ private:
+  const CellTable* t_ = nullptr;
+  std::uint32_t first_ = 0, count_ = 0, columns_ = 0;
+};
+
+inline CellTable::Row CellTable::row(std::uint32_t r) const {
+  if (r >= rows_) return {};
+  return {this, row_start_[r], row_start_[r + 1] - row_start_[r], row_columns_[r]};
+}
 
 // "A".."Z", "AA".. for a 0-based column.
 std::string column_letters(std::uint32_t column);

@@ -1,6 +1,5 @@
 #include "core/sheets/csv_reader.h"
 
-#include <algorithm>
 #include <array>
 #include <cstring>
 #include <span>
@@ -49,73 +48,66 @@ CellTable read_delimited(std::string bytes, char delimiter) {
   const std::string_view text = decode_text_view(bytes, decoded);
   if (delimiter == 0) delimiter = detect_delimiter(text);
 
-  // The cells stay where they lie in the text: a quoted field is rewritten in its own
-  // place, which its quotes leave room for.
+  // The cells' texts are moved up in the buffer, one after another, leaving out the
+  // delimiters, quotes and line ends between them: the table keeps them there.
   std::string& buffer = !decoded.empty() && text.data() == decoded.data() ? decoded : bytes;
   char* const base = buffer.data();
   char* p = base + (text.data() - buffer.data());
   char* const end = p + text.size();
+  char* out = base;  // where the next cell's text goes
   CellTable table;
   // A cell that is kept takes a byte and a delimiter at least.
   table.reserve(text.size() / 2 + 1, 0);
   std::array<bool, 256> ends_field{};
   for (char c : {delimiter, '\n', '\r'}) ends_field[static_cast<unsigned char>(c)] = true;
-  const auto field_end = [&](char* f) {
-    while (f < end && !ends_field[static_cast<unsigned char>(*f)]) ++f;
-    return f;
-  };
 
   std::uint32_t row = 0, column = 0;
-  std::vector<CellRef> cells(64);  // of the row being read: the first n
-  std::size_t n = 0;
+  // The cells of the row being read, [cells.data(), next); plain pointers, as the bytes
+  // written below could otherwise be taken to change the vector.
+  std::vector<CellTable::CellEnd> cells(64);
+  CellTable::CellEnd* first = cells.data();
+  CellTable::CellEnd* next = first;
+  CellTable::CellEnd* last = first + cells.size();
   std::size_t room = CellTable::kMaxCells;  // cells the row may take before a limit is near
-  const auto add_row = [&] {
-    table.add_row(row, std::span(cells.data(), n));
-    n = 0;
-    room = row < CellTable::kMaxRows ? CellTable::kMaxCells - table.cell_count() : 0;
-  };
-  // The rare ways out of the loop below: a longer row, a long cell, a limit near.
-  const auto keep_rare = [&](std::uint32_t offset, std::size_t size) {
-    if (size >= CellTable::kLongCell) table.add_long(offset, size);
-    if (n == cells.size()) cells.resize(2 * n);
+  const auto add_row = [&table, &cells, &room](std::uint32_t r, CellTable::CellEnd* stop) {
+    table.add_row(r, std::span(cells.data(), stop));
+    room = r < CellTable::kMaxRows ? CellTable::kMaxCells - table.cell_count() : 0;
+    return cells.data();
   };
   while (p < end) {
     // One field.
-    char* start = p;
-    char* stop;
+    char* const start = out;
     if (*p == '"') {
-      stop = p++;
+      ++p;
       for (;;) {
         char* q = static_cast<char*>(std::memchr(p, '"', end - p));
         if (q == nullptr)
           throw SheetError(cell_position(row, column) +
                            ": a quoted field is not closed before the end of the file");
-        std::memmove(stop, p, q - p);
-        stop += q - p;
+        std::memmove(out, p, q - p);
+        out += q - p;
         p = q + 1;
         if (p < end && *p == '"') {
-          *stop++ = '"';
+          *out++ = '"';
           ++p;
           continue;
         }
         break;
       }
       // Text after the closing quote (not RFC 4180, but written by hand) is kept.
-      char* s = p;
-      p = field_end(p);
-      std::memmove(stop, s, p - s);
-      stop += p - s;
-    } else {
-      p = field_end(p);
-      stop = p;
     }
-    if (stop != start) {
-      const auto offset = static_cast<std::uint32_t>(start - base);
-      const auto size = static_cast<std::size_t>(stop - start);
-      if (size >= CellTable::kLongCell || n == cells.size()) keep_rare(offset, size);
-      cells[n++] = {offset, static_cast<std::uint16_t>(column),
-                    static_cast<std::uint16_t>(std::min<std::size_t>(size, CellTable::kLongCell))};
-      if (n > room) add_row();  // refused at this cell, as the limits are
+    while (p < end && !ends_field[static_cast<unsigned char>(*p)]) *out++ = *p++;
+    if (out != start) {
+      if (next == last) {
+        const std::size_t n = cells.size();
+        cells.resize(2 * n);
+        first = cells.data();
+        next = first + n;
+        last = first + cells.size();
+      }
+      *next++ = {column, static_cast<std::uint32_t>(out - base)};
+      if (static_cast<std::size_t>(next - first) > room)
+        next = add_row(row, next);  // refused at this cell, as the limits are
     }
     // What ends it.
     if (p == end) break;
@@ -128,12 +120,12 @@ CellTable read_delimited(std::string bytes, char delimiter) {
     }
     if (*p == '\r' && p + 1 < end && p[1] == '\n') ++p;
     ++p;
-    add_row();
+    next = add_row(row, next);
     ++row;
     column = 0;
     if (row >= CellTable::kMaxRows) room = 0;
   }
-  add_row();
+  add_row(row, next);
   table.use_text(std::move(buffer));
   table.finish();
   return table;
