@@ -74,9 +74,12 @@ int import_sheet(const Args& args) {
   choices.options = parsed.value("--options");
 
   try {
-    const SheetFile sheet = read_sheet_file(input, *format, parsed.value("--sheet"));
-    print_messages(std::cerr, sheet.warnings);
-    SheetImport imported = map_sheet(sheet.table, choices, sheet.file_name, input.stem().string());
+    // The sheet is let go once mapped: the check and the writing have its memory back.
+    SheetImport imported = [&] {
+      const SheetFile sheet = read_sheet_file(input, *format, parsed.value("--sheet"));
+      print_messages(std::cerr, sheet.warnings);
+      return map_sheet(sheet.table, choices, sheet.file_name, input.stem().string());
+    }();
     std::cout << imported.summary << "\n";
     for (const auto& m : imported.text_columns) std::cout << text_mapping_line(m) << "\n";
     print_messages(std::cerr, imported.warnings);
