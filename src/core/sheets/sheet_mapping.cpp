@@ -349,8 +349,8 @@ class Mapper {
     const std::size_t n = out_.examinee_rows.size();
     const std::size_t k = out_.item_columns.size();
     constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
-    std::vector<std::array<std::uint32_t, 256>> counts(k), firsts(k);
-    for (auto& f : firsts) f.fill(kNone);
+    // By code, then item: the items of one code lie together, as a row's cells use them.
+    std::vector<std::uint32_t> counts(256 * k), firsts(256 * k, kNone);
     std::vector<std::int32_t> index(t_.column_count(), -1);
     std::vector<std::pair<std::size_t, std::size_t>> twice;  // a column named again reads the same
     for (std::size_t i = 0; i < k; ++i) {
@@ -368,22 +368,27 @@ class Mapper {
         const std::int32_t i = index[ref.column];
         if (i < 0) continue;
         const std::uint8_t code = cell_code(t_.text(ref));
-        if (counts[i][code]++ == 0) firsts[i][code] = static_cast<std::uint32_t>(e);
+        const std::size_t at = code * k + static_cast<std::size_t>(i);
+        if (counts[at]++ == 0) firsts[at] = static_cast<std::uint32_t>(e);
         if (is_answer_code(code)) answers[i] = static_cast<char>(code);
       }
       for (const auto& [i, same] : twice) answers[i] = answers[same];
     }
-    for (const auto& [i, same] : twice) counts[i] = counts[same], firsts[i] = firsts[same];
+    for (const auto& [i, same] : twice)
+      for (std::size_t code = 0; code < 256; ++code) {
+        counts[code * k + i] = counts[code * k + same];
+        firsts[code * k + i] = firsts[code * k + same];
+      }
 
     std::vector<ColumnCells> columns(k);
     for (std::size_t i = 0; i < k; ++i) {
-      const auto& count = counts[i];
-      const auto& first = firsts[i];
+      const auto count = [&](std::size_t code) { return counts[code * k + i]; };
+      const auto first = [&](std::size_t code) { return firsts[code * k + i]; };
       ColumnCells& c = columns[i];
       for (int code = 1; code < 256; ++code) {
-        if (count[code] == 0) continue;
-        c.filled += count[code];
-        if (code & kLong) c.long_cells += count[code];
+        if (count(code) == 0) continue;
+        c.filled += count(code);
+        if (code & kLong) c.long_cells += count(code);
         const char a = static_cast<char>(code);
         if (is_answer_code(static_cast<std::uint8_t>(code))) {
           c.only_tf &= a == 'T' || a == 'F';
@@ -391,13 +396,13 @@ class Mapper {
           c.highest = std::max(c.highest, option_value(a));
         }
       }
-      c.t = count['T'];
-      c.first_t = first['T'];
-      c.several = count[kSeveral] + count[kSeveral | kLong];
-      c.first_several = std::min(first[kSeveral], first[kSeveral | kLong]);
-      c.other = count[kOther] + count[kOther | kLong] + count[kText] + count[kText | kLong];
+      c.t = count('T');
+      c.first_t = first('T');
+      c.several = count(kSeveral) + count(kSeveral | kLong);
+      c.first_several = std::min(first(kSeveral), first(kSeveral | kLong));
+      c.other = count(kOther) + count(kOther | kLong) + count(kText) + count(kText | kLong);
       c.first_other =
-          std::min({first[kOther], first[kOther | kLong], first[kText], first[kText | kLong]});
+          std::min({first(kOther), first(kOther | kLong), first(kText), first(kText | kLong)});
     }
     return columns;
   }
