@@ -350,7 +350,9 @@ class Mapper {
     const std::size_t k = out_.item_columns.size();
     constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
     // By code, then item: the items of one code lie together, as a row's cells use them.
-    std::vector<std::uint32_t> counts(256 * k), firsts(256 * k, kNone);
+    constexpr std::size_t kStride = 128;
+    static_assert(kItemLimit <= kStride);
+    std::vector<std::uint32_t> counts(256 * kStride), firsts(256 * kStride, kNone);
     std::vector<std::int32_t> index(t_.column_count(), -1);
     std::vector<std::pair<std::size_t, std::size_t>> twice;  // a column named again reads the same
     for (std::size_t i = 0; i < k; ++i) {
@@ -368,7 +370,7 @@ class Mapper {
         const std::int32_t i = index[ref.column];
         if (i < 0) continue;
         const std::uint8_t code = cell_code(t_.text(ref));
-        const std::size_t at = code * k + static_cast<std::size_t>(i);
+        const std::size_t at = code * kStride + static_cast<std::size_t>(i);
         if (counts[at]++ == 0) firsts[at] = static_cast<std::uint32_t>(e);
         if (is_answer_code(code)) answers[i] = static_cast<char>(code);
       }
@@ -376,14 +378,14 @@ class Mapper {
     }
     for (const auto& [i, same] : twice)
       for (std::size_t code = 0; code < 256; ++code) {
-        counts[code * k + i] = counts[code * k + same];
-        firsts[code * k + i] = firsts[code * k + same];
+        counts[code * kStride + i] = counts[code * kStride + same];
+        firsts[code * kStride + i] = firsts[code * kStride + same];
       }
 
     std::vector<ColumnCells> columns(k);
     for (std::size_t i = 0; i < k; ++i) {
-      const auto count = [&](std::size_t code) { return counts[code * k + i]; };
-      const auto first = [&](std::size_t code) { return firsts[code * k + i]; };
+      const auto count = [&](std::size_t code) { return counts[code * kStride + i]; };
+      const auto first = [&](std::size_t code) { return firsts[code * kStride + i]; };
       ColumnCells& c = columns[i];
       for (int code = 1; code < 256; ++code) {
         if (count(code) == 0) continue;
@@ -544,26 +546,26 @@ class Mapper {
     out_.roster.reserve(n + 1);
     out_.roster.emplace_back();
     for (std::uint32_t col : out_.label_columns) out_.roster.back().push_back(heading(col));
-    std::vector<std::string> labels;
-    std::vector<std::size_t> chars;
-    labels.reserve(n);
-    chars.reserve(n);
+    // A label is its roster row's parts that are not empty, joined by blanks.
+    const auto join = [](const std::vector<std::string>& parts, std::string& label) {
+      for (const std::string& part : parts) {
+        if (part.empty()) continue;
+        if (!label.empty()) label += ' ';
+        label += part;
+      }
+    };
+    std::vector<std::size_t> chars(n);
     std::size_t longest = 0;
-    for (std::uint32_t r : out_.examinee_rows) {
-      std::string label;
+    std::string label;
+    for (std::size_t e = 0; e < n; ++e) {
       std::vector<std::string> parts;
       parts.reserve(out_.label_columns.size());
-      for (std::uint32_t col : out_.label_columns) {
-        std::string part = clean_label(t_.at(r, col));
-        if (!part.empty()) {
-          if (!label.empty()) label += ' ';
-          label += part;
-        }
-        parts.push_back(std::move(part));
-      }
-      chars.push_back(char_count(label));
-      longest = std::max(longest, chars.back());
-      labels.push_back(std::move(label));
+      for (std::uint32_t col : out_.label_columns)
+        parts.push_back(clean_label(t_.at(out_.examinee_rows[e], col)));
+      label.clear();
+      join(parts, label);
+      chars[e] = char_count(label);
+      longest = std::max(longest, chars[e]);
       out_.roster.push_back(std::move(parts));
     }
     label_length_ = std::min(longest, kMaxLineColumns - k);
@@ -571,9 +573,10 @@ class Mapper {
     auto& lines = out_.fields.data_lines;
     lines.reserve(n);
     for (std::size_t e = 0; e < n; ++e) {
-      const std::string& label = labels[e];
       std::string line;
       if (chars[e] > label_length_) {
+        label.clear();
+        join(out_.roster[e + 1], label);
         ++out_.labels_cut;
         if (!cut.empty()) cut += ", ";
         (cut += '"') += label;
@@ -584,8 +587,8 @@ class Mapper {
         line = kept;
         if (kept_chars < label_length_) line.append(label_length_ - kept_chars, ' ');
       } else {
-        line.reserve(label.size() + label_length_ - chars[e] + k);
-        line = label;
+        line.reserve(label_length_ + chars[e] * 3 + k);  // bytes enough for any characters
+        join(out_.roster[e + 1], line);
         line.append(label_length_ - chars[e], ' ');
       }
       line.append(k, '.');
