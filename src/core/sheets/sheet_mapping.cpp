@@ -101,6 +101,13 @@ bool is_answer_code(std::uint8_t code) {
   return code >= '0' && code < kLong;
 }
 
+// Codes numbered without gaps (an answer is never long): for tables by code.
+constexpr std::size_t kCodeSlots = 'T' + 4;
+constexpr std::size_t code_slot(std::uint8_t code) {
+  return code & kLong ? 'T' + (code & 3u) : code;
+}
+static_assert(code_slot(kText | kLong) < kCodeSlots);
+
 bool is_key_marker(std::string_view raw) {
   const std::string_view t = trim(raw);
   const auto is = [&](std::string_view marker) {
@@ -352,7 +359,7 @@ class Mapper {
     // By code, then item: the items of one code lie together, as a row's cells use them.
     constexpr std::size_t kStride = 128;
     static_assert(kItemLimit <= kStride);
-    std::vector<std::uint32_t> counts(256 * kStride), firsts(256 * kStride, kNone);
+    std::vector<std::uint32_t> counts(kCodeSlots * kStride), firsts(kCodeSlots * kStride, kNone);
     std::vector<std::int32_t> index(t_.column_count(), -1);
     std::vector<std::pair<std::size_t, std::size_t>> twice;  // a column named again reads the same
     for (std::size_t i = 0; i < k; ++i) {
@@ -370,24 +377,25 @@ class Mapper {
         const std::int32_t i = index[ref.column];
         if (i < 0) continue;
         const std::uint8_t code = cell_code(t_.text(ref));
-        const std::size_t at = code * kStride + static_cast<std::size_t>(i);
+        const std::size_t at = code_slot(code) * kStride + static_cast<std::size_t>(i);
         if (counts[at]++ == 0) firsts[at] = static_cast<std::uint32_t>(e);
         if (is_answer_code(code)) answers[i] = static_cast<char>(code);
       }
       for (const auto& [i, same] : twice) answers[i] = answers[same];
     }
     for (const auto& [i, same] : twice)
-      for (std::size_t code = 0; code < 256; ++code) {
-        counts[code * kStride + i] = counts[code * kStride + same];
-        firsts[code * kStride + i] = firsts[code * kStride + same];
+      for (std::size_t slot = 0; slot < kCodeSlots; ++slot) {
+        counts[slot * kStride + i] = counts[slot * kStride + same];
+        firsts[slot * kStride + i] = firsts[slot * kStride + same];
       }
 
     std::vector<ColumnCells> columns(k);
     for (std::size_t i = 0; i < k; ++i) {
-      const auto count = [&](std::size_t code) { return counts[code * kStride + i]; };
-      const auto first = [&](std::size_t code) { return firsts[code * kStride + i]; };
+      const auto count = [&](std::uint8_t code) { return counts[code_slot(code) * kStride + i]; };
+      const auto first = [&](std::uint8_t code) { return firsts[code_slot(code) * kStride + i]; };
       ColumnCells& c = columns[i];
-      for (int code = 1; code < 256; ++code) {
+      for (std::size_t slot = 1; slot < kCodeSlots; ++slot) {
+        const auto code = static_cast<std::uint8_t>(slot <= 'T' ? slot : kLong | (slot - 'T'));
         if (count(code) == 0) continue;
         c.filled += count(code);
         if (code & kLong) c.long_cells += count(code);
