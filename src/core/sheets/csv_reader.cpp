@@ -58,8 +58,11 @@ CellTable read_delimited(std::string bytes, char delimiter) {
   CellTable table;
   // A cell that is kept takes a byte and a delimiter at least.
   table.reserve(text.size() / 2 + 1, 0);
+  // The text holds no NUL (refused above), so the string's closing NUL ends the last field
+  // and the loop over a field's bytes need not look for the end of the text.
+  buffer.resize(end - base);
   std::array<bool, 256> ends_field{};
-  for (char c : {delimiter, '\n', '\r'}) ends_field[static_cast<unsigned char>(c)] = true;
+  for (char c : {delimiter, '\n', '\r', '\0'}) ends_field[static_cast<unsigned char>(c)] = true;
 
   std::uint32_t row = 0, column = 0;
   // The cells of the row being read, [cells.data(), next); plain pointers, as the bytes
@@ -96,7 +99,7 @@ CellTable read_delimited(std::string bytes, char delimiter) {
       }
       // Text after the closing quote (not RFC 4180, but written by hand) is kept.
     }
-    while (p < end && !ends_field[static_cast<unsigned char>(*p)]) *out++ = *p++;
+    while (!ends_field[static_cast<unsigned char>(*p)]) *out++ = *p++;
     if (out != start) {
       if (next == last) {
         const std::size_t n = cells.size();
