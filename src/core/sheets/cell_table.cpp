@@ -25,15 +25,16 @@ void CellTable::use_text(std::string text) {
 void CellTable::start_row(std::uint32_t row) {
   close_row();
   while (row_start_.size() <= row) {
-    row_start_.push_back(static_cast<std::uint32_t>(ends_.size()));
+    row_start_.push_back(static_cast<std::uint32_t>(count_));
     row_columns_.push_back(static_cast<std::uint32_t>(columns_.size()));
+    row_base_.push_back(last_end_);
   }
 }
 
 // The last row keeps only its first column when its cells fill a run of columns.
 void CellTable::close_row() {
   if (row_start_.empty()) return;
-  const std::size_t count = ends_.size() - row_start_.back();
+  const std::size_t count = count_ - row_start_.back();
   std::uint32_t& info = row_columns_.back();
   if (count == 0 || (info & kDense)) return;
   const std::uint32_t first = columns_[info];
@@ -44,10 +45,10 @@ void CellTable::close_row() {
 }
 
 void CellTable::place(std::uint32_t row, std::uint32_t column, std::uint32_t end) {
-  if (row >= kMaxRows || column >= kMaxColumns || ends_.size() >= kMaxCells) refuse(row, column);
+  if (row >= kMaxRows || column >= kMaxColumns || count_ >= kMaxCells) refuse(row, column);
   if (sorted_) {
     const std::uint64_t place = std::uint64_t{row} << 32 | column;
-    if (!ends_.empty() && place <= last_place_) {
+    if (count_ > 0 && place <= last_place_) {
       unsort();
     } else {
       if (row_start_.size() <= row) {
@@ -56,23 +57,43 @@ void CellTable::place(std::uint32_t row, std::uint32_t column, std::uint32_t end
         // More cells for a row already kept as a run: its columns come back.
         const std::uint32_t first = info & ~kDense;
         info = static_cast<std::uint32_t>(columns_.size());
-        for (std::uint32_t i = row_start_.back(); i < ends_.size(); ++i)
+        for (std::uint32_t i = row_start_.back(); i < count_; ++i)
           columns_.push_back(static_cast<std::uint16_t>(first + (i - row_start_.back())));
       }
       last_place_ = place;
     }
   }
-  if (!sorted_) rows_of_.push_back(row);
   if (column >= column_count_) column_count_ = column + 1;
   columns_.push_back(static_cast<std::uint16_t>(column));
-  ends_.push_back(end);
+  if (!sorted_) {
+    rows_of_.push_back(row);
+    unsorted_ends_.push_back(end);
+  } else {
+    std::uint32_t& base = row_base_.back();
+    if (!(base & kWide) && end - base > 0xFFFF) {
+      // The row outgrows two-byte ends: its cells' ends move to wide_ends_.
+      wide_ends_.resize(ends_.size());
+      for (std::uint32_t i = row_start_.back(); i < ends_.size(); ++i)
+        wide_ends_[i] = base + ends_[i];
+      base |= kWide;
+    }
+    if (base & kWide) {
+      wide_ends_.resize(ends_.size());
+      wide_ends_.push_back(end);
+      ends_.push_back(0);
+    } else {
+      ends_.push_back(static_cast<std::uint16_t>(end - base));
+    }
+  }
+  ++count_;
+  last_end_ = end;
 }
 
 void CellTable::add_row(std::uint32_t row, std::span<const CellEnd> cells) {
   if (cells.empty()) return;
   const std::uint32_t first = cells.front().column, last = cells.back().column;
   if (!sorted_ || row < row_start_.size() || row >= kMaxRows || last >= kMaxColumns ||
-      cells.size() > kMaxCells - ends_.size()) {
+      cells.size() > kMaxCells - count_) {
     // Out of order or past a limit: one by one, which sorts or refuses.
     for (const CellEnd& c : cells) place(row, c.column, c.end);
     return;
@@ -85,38 +106,52 @@ void CellTable::add_row(std::uint32_t row, std::span<const CellEnd> cells) {
   } else {
     for (const CellEnd& c : cells) columns_.push_back(static_cast<std::uint16_t>(c.column));
   }
+  std::uint32_t& base = row_base_.back();
   const std::size_t at = ends_.size();
   ends_.resize(at + cells.size());
-  std::uint32_t* out = ends_.data() + at;
-  for (const CellEnd& c : cells) *out++ = c.end;
+  if (cells.back().end - base <= 0xFFFF) {
+    std::uint16_t* out = ends_.data() + at;
+    for (const CellEnd& c : cells) *out++ = static_cast<std::uint16_t>(c.end - base);
+  } else {
+    wide_ends_.resize(at);
+    for (const CellEnd& c : cells) wide_ends_.push_back(c.end);
+    base |= kWide;
+  }
+  count_ += cells.size();
+  last_end_ = cells.back().end;
 }
 
-// From here on every cell keeps its row and column, to be sorted by finish().
+// From here on every cell keeps its row, column and end, to be sorted by finish().
 void CellTable::unsort() {
   close_row();
   sorted_ = false;
-  rows_of_.resize(ends_.size());
-  std::vector<std::uint16_t> columns(ends_.size());
+  rows_of_.resize(count_);
+  unsorted_ends_.resize(count_);
+  std::vector<std::uint16_t> columns(count_);
   for (std::uint32_t r = 0; r < row_start_.size(); ++r) {
     const std::uint32_t begin = row_start_[r];
     const std::uint32_t end =
-        r + 1 < row_start_.size() ? row_start_[r + 1] : static_cast<std::uint32_t>(ends_.size());
+        r + 1 < row_start_.size() ? row_start_[r + 1] : static_cast<std::uint32_t>(count_);
     const std::uint32_t info = row_columns_[r];
     for (std::uint32_t i = begin; i < end; ++i) {
       rows_of_[i] = r;
       columns[i] = info & kDense ? static_cast<std::uint16_t>((info & ~kDense) + (i - begin))
                                  : columns_[info + (i - begin)];
+      unsorted_ends_[i] = end_of(i, row_base_[r]);
     }
   }
   columns_.swap(columns);
+  ends_ = {};
+  wide_ends_ = {};
   row_start_.clear();
   row_columns_.clear();
+  row_base_.clear();
 }
 
 void CellTable::finish() {
   if (!sorted_) {
     // Stable, so of two cells at one place the later one ends up last and is kept.
-    std::vector<std::uint32_t> order(ends_.size());
+    std::vector<std::uint32_t> order(count_);
     for (std::uint32_t i = 0; i < order.size(); ++i) order[i] = i;
     std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
       return rows_of_[a] != rows_of_[b] ? rows_of_[a] < rows_of_[b] : columns_[a] < columns_[b];
@@ -134,29 +169,34 @@ void CellTable::finish() {
     CellTable sorted;
     sorted.reserve(kept.size(), text_.size());
     for (std::uint32_t i : kept) {
-      const CellRef c = cell(i, columns_[i]);
-      sorted.add(rows_of_[i], c.column, text(c));
+      const std::uint32_t begin = i == 0 ? 0 : unsorted_ends_[i - 1];
+      sorted.add(rows_of_[i], columns_[i],
+                 std::string_view(text_).substr(begin, unsorted_ends_[i] - begin));
     }
     *this = std::move(sorted);
   }
   close_row();
   rows_ = static_cast<std::uint32_t>(row_start_.size());
-  row_start_.push_back(static_cast<std::uint32_t>(ends_.size()));
+  row_start_.push_back(static_cast<std::uint32_t>(count_));
 }
 
 std::string_view CellTable::at(std::uint32_t row, std::uint32_t column) const {
   if (row >= rows_) return {};
-  const std::uint32_t begin = row_start_[row], count = row_start_[row + 1] - begin;
-  const std::uint32_t info = row_columns_[row];
+  const std::uint32_t first = row_start_[row], count = row_start_[row + 1] - first;
+  const std::uint32_t info = row_columns_[row], base = row_base_[row];
+  std::uint32_t k = 0;  // the cell's place in the row
   if (info & kDense) {
-    const std::uint32_t first = info & ~kDense;
-    if (column < first || column - first >= count) return {};
-    return text(cell(begin + (column - first), column));
+    const std::uint32_t run = info & ~kDense;
+    if (column < run || column - run >= count) return {};
+    k = column - run;
+  } else {
+    const auto columns = std::span(columns_).subspan(info, count);
+    const auto it = std::lower_bound(columns.begin(), columns.end(), column);
+    if (it == columns.end() || *it != column) return {};
+    k = static_cast<std::uint32_t>(it - columns.begin());
   }
-  const auto columns = std::span(columns_).subspan(info, count);
-  const auto it = std::lower_bound(columns.begin(), columns.end(), column);
-  if (it == columns.end() || *it != column) return {};
-  return text(cell(begin + static_cast<std::uint32_t>(it - columns.begin()), column));
+  const std::uint32_t begin = k == 0 ? base & ~kWide : end_of(first + k - 1, base);
+  return std::string_view(text_).substr(begin, end_of(first + k, base) - begin);
 }
 
 std::string column_letters(std::uint32_t column) {

@@ -28,10 +28,11 @@ struct CellRef {
   std::uint32_t size = 0;
 };
 
-// A sheet holds millions of cells, so each is kept in four bytes where it can be: the
-// texts lie one after another, a cell's text ending where the next one's begins, and a
-// row whose cells fill a run of columns keeps only its first column. Only the cells of
-// rows that skip a column keep their columns, in two bytes each.
+// A sheet holds millions of cells, so each is kept in two bytes where it can be: the texts
+// lie one after another, a cell's text ending where the next one's begins, and a cell keeps
+// where its text ends counted from where its row's texts begin (a row of more text keeps
+// four bytes a cell). A row whose cells fill a run of columns keeps only its first column;
+// the cells of rows that skip a column keep theirs, in two bytes each.
 class CellTable {
  public:
   // The sheet's limits; a file beyond them is refused rather than read half.
@@ -74,8 +75,8 @@ class CellTable {
   // Number of rows and columns up to the last one holding a cell.
   std::uint32_t row_count() const { return rows_; }
   std::uint32_t column_count() const { return column_count_; }
-  bool empty() const { return ends_.empty(); }
-  std::size_t cell_count() const { return ends_.size(); }
+  bool empty() const { return count_ == 0; }
+  std::size_t cell_count() const { return count_; }
 
   // The text of a cell, "" when it is empty or outside the table.
   std::string_view at(std::uint32_t row, std::uint32_t column) const;
@@ -87,10 +88,11 @@ class CellTable {
 
  private:
   static constexpr std::uint32_t kDense = 0x8000'0000u;  // in row_columns_
+  static constexpr std::uint32_t kWide = 0x8000'0000u;   // in row_base_
 
-  CellRef cell(std::uint32_t i, std::uint32_t column) const {
-    const std::uint32_t begin = i == 0 ? 0 : ends_[i - 1];
-    return {begin, column, ends_[i] - begin};
+  // Where cell i's text ends; `base` is its row's row_base_.
+  std::uint32_t end_of(std::uint32_t i, std::uint32_t base) const {
+    return base & kWide ? wide_ends_[i] : base + ends_[i];
   }
   void place(std::uint32_t row, std::uint32_t column, std::uint32_t end);
   void start_row(std::uint32_t row);
@@ -99,13 +101,18 @@ class CellTable {
   [[noreturn]] void refuse(std::uint32_t row, std::uint32_t column) const;
 
   std::string text_;
-  std::vector<std::uint32_t> ends_;       // where each cell's text ends
+  std::vector<std::uint16_t> ends_;       // where each cell's text ends, from its row's base
+  std::vector<std::uint32_t> wide_ends_;  // the same for the cells of rows of more text
   std::vector<std::uint16_t> columns_;    // of the cells of rows that skip a column
   std::vector<std::uint32_t> row_start_;  // row r is cells [row_start_[r], row_start_[r+1])
+  // Per row: where its texts begin, with kWide when its cells' ends are in wide_ends_.
+  std::vector<std::uint32_t> row_base_;
   // Per row: kDense | its first column, or where its columns begin in columns_.
   std::vector<std::uint32_t> row_columns_;
-  std::vector<std::uint32_t> rows_of_;  // once out of order: the row of each cell (columns_
-                                        // then holds every cell's column)
+  // Once out of order, every cell's row, column (in columns_) and end, for finish().
+  std::vector<std::uint32_t> rows_of_, unsorted_ends_;
+  std::size_t count_ = 0;
+  std::uint32_t last_end_ = 0;  // of the last cell's text
   std::uint32_t rows_ = 0;
   std::uint32_t column_count_ = 0;
   bool sorted_ = true;
@@ -120,14 +127,14 @@ class CellTable::Row {
     using difference_type = std::ptrdiff_t;
     iterator() = default;
     // `column` is the column itself in a run of columns, else where the columns are.
-    iterator(const CellTable* t, std::uint32_t i, std::uint32_t offset, std::uint32_t column,
+    iterator(const CellTable* t, std::uint32_t i, std::uint32_t base, std::uint32_t column,
              bool run)
-        : t_(t), i_(i), offset_(offset), column_(column), run_(run) {}
+        : t_(t), i_(i), base_(base), offset_(base & ~kWide), column_(column), run_(run) {}
     CellRef operator*() const {
-      return {offset_, run_ ? column_ : t_->columns_[column_], t_->ends_[i_] - offset_};
+      return {offset_, run_ ? column_ : t_->columns_[column_], t_->end_of(i_, base_) - offset_};
     }
     iterator& operator++() {
-      offset_ = t_->ends_[i_++];
+      offset_ = t_->end_of(i_++, base_);
       ++column_;
       return *this;
     }
@@ -140,17 +147,20 @@ class CellTable::Row {
 
    private:
     const CellTable* t_ = nullptr;
-    std::uint32_t i_ = 0, offset_ = 0, column_ = 0;
+    std::uint32_t i_ = 0, base_ = 0, offset_ = 0, column_ = 0;
     bool run_ = false;
   };
 
   Row() = default;
-  Row(const CellTable* t, std::uint32_t first, std::uint32_t count, std::uint32_t columns)
-      : t_(t), first_(first), count_(count), columns_(columns) {}
+  Row(const CellTable* t, std::uint32_t r)
+      : t_(t),
+        first_(t->row_start_[r]),
+        count_(t->row_start_[r + 1] - t->row_start_[r]),
+        base_(t->row_base_[r]),
+        columns_(t->row_columns_[r]) {}
   iterator begin() const {
     if (count_ == 0) return {};
-    return {t_, first_, first_ == 0 ? 0 : t_->ends_[first_ - 1], columns_ & ~kDense,
-            (columns_ & kDense) != 0};
+    return {t_, first_, base_, columns_ & ~kDense, (columns_ & kDense) != 0};
   }
   iterator end() const { return {t_, count_ == 0 ? 0 : first_ + count_, 0, 0, false}; }
   bool empty() const { return count_ == 0; }
@@ -158,12 +168,12 @@ class CellTable::Row {
 
  private:
   const CellTable* t_ = nullptr;
-  std::uint32_t first_ = 0, count_ = 0, columns_ = 0;
+  std::uint32_t first_ = 0, count_ = 0, base_ = 0, columns_ = 0;
 };
 
 inline CellTable::Row CellTable::row(std::uint32_t r) const {
   if (r >= rows_) return {};
-  return {this, row_start_[r], row_start_[r + 1] - row_start_[r], row_columns_[r]};
+  return {this, r};
 }
 
 // "A".."Z", "AA".. for a 0-based column.

@@ -45,7 +45,8 @@ void expect_holds(const CellTable& t, const Model& m) {
     }
 }
 
-// Rows of random widths, some filling a run of columns, some skipping columns, some empty.
+// Rows of random widths, some filling a run of columns, some skipping columns, some empty;
+// now and then a cell of many thousand characters, so some rows hold more than 64 kB.
 Model random_sheet(std::mt19937& rng) {
   Model m;
   const std::uint32_t rows = rng() % 12;
@@ -54,7 +55,8 @@ Model random_sheet(std::mt19937& rng) {
     const bool skips = rng() % 2 == 0;
     for (std::uint32_t c = first; c < first + width; ++c)
       if (!skips || rng() % 3 != 0)
-        m[{r, c}] = std::string(1 + rng() % 3, static_cast<char>('a' + rng() % 26));
+        m[{r, c}] = std::string(rng() % 30 == 0 ? 30'000 + rng() % 20'000 : 1 + rng() % 3,
+                                static_cast<char>('a' + rng() % 26));
   }
   return m;
 }
