@@ -84,6 +84,10 @@ class CellTable {
   // The cells of one row, in column order.
   class Row;
   Row row(std::uint32_t r) const;
+  // f(CellRef) for each cell of row r, in column order: row(r) made quick for a walk
+  // over every cell of a large sheet.
+  template <class F>
+  void each(std::uint32_t r, F&& f) const;
   std::string_view text(const CellRef& c) const { return {text_.data() + c.offset, c.size}; }
 
  private:
@@ -174,6 +178,25 @@ class CellTable::Row {
 inline CellTable::Row CellTable::row(std::uint32_t r) const {
   if (r >= rows_) return {};
   return {this, r};
+}
+
+template <class F>
+void CellTable::each(std::uint32_t r, F&& f) const {
+  if (r >= rows_) return;
+  const std::uint32_t base = row_base_[r], columns = row_columns_[r];
+  if ((base & kWide) || !(columns & kDense)) {
+    for (const CellRef& c : row(r)) f(c);
+    return;
+  }
+  // A run of columns, two-byte ends: the common row.
+  const std::uint16_t* end = ends_.data() + row_start_[r];
+  const std::uint16_t* const stop = ends_.data() + row_start_[r + 1];
+  std::uint32_t offset = base, column = columns & ~kDense;
+  for (; end != stop; ++end, ++column) {
+    const std::uint32_t next = base + *end;
+    f(CellRef{offset, column, next - offset});
+    offset = next;
+  }
 }
 
 // "A".."Z", "AA".. for a 0-based column.

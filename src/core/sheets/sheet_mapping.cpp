@@ -373,14 +373,14 @@ class Mapper {
     for (std::size_t e = 0; e < n; ++e) {
       std::string& line = out_.fields.data_lines[e];
       char* answers = line.data() + line.size() - k;
-      for (const CellRef& ref : t_.row(out_.examinee_rows[e])) {
+      t_.each(out_.examinee_rows[e], [&](const CellRef& ref) {
         const std::int32_t i = index[ref.column];
-        if (i < 0) continue;
+        if (i < 0) return;
         const std::uint8_t code = cell_code(t_.text(ref));
         const std::size_t at = code_slot(code) * kStride + static_cast<std::size_t>(i);
         if (counts[at]++ == 0) firsts[at] = static_cast<std::uint32_t>(e);
         if (is_answer_code(code)) answers[i] = static_cast<char>(code);
-      }
+      });
       for (const auto& [i, same] : twice) answers[i] = answers[same];
     }
     for (const auto& [i, same] : twice)

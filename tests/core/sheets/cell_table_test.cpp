@@ -29,9 +29,20 @@ std::string dump(const Model& m) {
   return out;
 }
 
+// The same through each(), the quick walk over a row.
+std::string dump_each(const CellTable& t) {
+  std::string out;
+  for (std::uint32_t r = 0; r < t.row_count(); ++r)
+    t.each(r, [&](const CellRef& c) {
+      out += std::to_string(r + 1) + column_letters(c.column) + "=" + std::string(t.text(c)) + "\n";
+    });
+  return out;
+}
+
 // Every cell listed, found by place, and nothing found between them.
 void expect_holds(const CellTable& t, const Model& m) {
   ASSERT_EQ(dump(t), dump(m));
+  ASSERT_EQ(dump_each(t), dump(m));
   EXPECT_EQ(t.cell_count(), m.size());
   const std::uint32_t rows = m.empty() ? 0 : m.rbegin()->first.first + 1;
   std::uint32_t columns = 0;
