@@ -8,19 +8,13 @@
 #include <utility>
 #include <vector>
 
+#include "core/sheets/table_dump.h"
+
 namespace jrv {
 namespace {
 
 // What a table must hold: the last text given for each place, empty texts left out.
 using Model = std::map<std::pair<std::uint32_t, std::uint32_t>, std::string>;
-
-std::string dump(const CellTable& t) {
-  std::string out;
-  for (std::uint32_t r = 0; r < t.row_count(); ++r)
-    for (const CellRef& c : t.row(r))
-      out += std::to_string(r + 1) + column_letters(c.column) + "=" + std::string(t.text(c)) + "\n";
-  return out;
-}
 
 std::string dump(const Model& m) {
   std::string out;

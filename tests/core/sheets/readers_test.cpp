@@ -8,6 +8,7 @@
 #include "core/sheets/csv_reader.h"
 #include "core/sheets/sheet_file.h"
 #include "core/sheets/sheet_mapping.h"
+#include "core/sheets/table_dump.h"
 #include "core/sheets/workbook_fixture.h"
 #include "core/sheets/workbook_readers.h"
 #include "core/sheets/xml_part.h"
@@ -20,15 +21,6 @@ std::string fixture(const std::string& name) {
   std::stringstream s;
   s << in.rdbuf();
   return s.str();
-}
-
-// Every cell as "row,col=text" lines, so a failure shows the whole table.
-std::string dump(const CellTable& t) {
-  std::string out;
-  for (std::uint32_t r = 0; r < t.row_count(); ++r)
-    for (const CellRef& c : t.row(r))
-      out += std::to_string(r + 1) + column_letters(c.column) + "=" + std::string(t.text(c)) + "\n";
-  return out;
 }
 
 TEST(CsvReader, QuotedFieldsHoldDelimitersQuotesAndLineBreaks) {
