@@ -47,6 +47,11 @@ CellTable read_delimited(std::string bytes, char delimiter) {
   std::string decoded;
   const std::string_view text = decode_text_view(bytes, decoded);
   if (delimiter == 0) delimiter = detect_delimiter(text);
+  CellTable table;
+  if (text.empty()) {  // a byte-order mark alone, say
+    table.finish();
+    return table;
+  }
 
   // The cells' texts are moved up in the buffer, one after another, leaving out the
   // delimiters, quotes and line ends between them: the table keeps them there.
@@ -55,7 +60,6 @@ CellTable read_delimited(std::string bytes, char delimiter) {
   char* p = base + (text.data() - buffer.data());
   char* const end = p + text.size();
   char* out = base;  // where the next cell's text goes
-  CellTable table;
   // A cell that is kept takes a byte and a delimiter at least.
   table.reserve(text.size() / 2 + 1, 0);
   // The text holds no NUL (refused above), so the string's closing NUL ends the last field

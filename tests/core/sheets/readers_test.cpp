@@ -50,6 +50,12 @@ TEST(CsvReader, DelimiterIsDetectedFromTheFirstRecord) {
 TEST(CsvReader, Utf8WithOrWithoutBomAndWindows1252) {
   EXPECT_EQ(dump(read_delimited("\xEF\xBB\xBFJos\xC3\xA9,1\n")), "1A=Jos\xC3\xA9\n1B=1\n");
   EXPECT_EQ(dump(read_delimited("M\xFCller;\x80\n")), "1A=M\xC3\xBCller\n1B=\xE2\x82\xAC\n");
+  // The texts are laid out again in the file's own buffer, after a mark or decoded.
+  EXPECT_EQ(dump(read_delimited("\xEF\xBB\xBF\"a\"\"b\",,\"\"\r\nc")), "1A=a\"b\n2A=c\n");
+  EXPECT_EQ(dump(read_delimited("\"\xFC\",x\n\"\"\"\"\n")), "1A=\xC3\xBC\n1B=x\n2A=\"\n");
+  EXPECT_TRUE(read_delimited("\xEF\xBB\xBF").empty());
+  EXPECT_TRUE(read_delimited("").empty());
+  EXPECT_THROW(read_sheet_bytes("\xEF\xBB\xBF", SheetFormat::csv, {}, "f.csv"), SheetError);
 }
 
 TEST(CsvReader, RefusesBinaryAndAnOpenQuote) {
