@@ -85,9 +85,8 @@ int import_sheet(const Args& args) {
     print_messages(std::cerr, imported.warnings);
 
     // The editor's check, as "Close && Analyze" would run it: a file the analysis would
-    // refuse is not written.
-    // The check may complete fields left empty; the file keeps them as imported. The data
-    // lines, which the check only reads, are lent to it rather than copied.
+    // refuse is not written. The check may complete fields left empty, which the file keeps
+    // as imported; the data lines, which it only reads, are lent to it rather than copied.
     EditorDocument doc;
     doc.editor = std::move(imported.fields);
     Workspace ws;
