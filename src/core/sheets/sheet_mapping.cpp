@@ -376,7 +376,10 @@ class Mapper {
       t_.each(out_.examinee_rows[e], [&](const CellRef& ref) {
         const std::int32_t i = index[ref.column];
         if (i < 0) return;
-        const std::uint8_t code = cell_code(t_.text(ref));
+        const std::string_view raw = t_.text(ref);
+        const std::uint8_t code = raw.size() == 1  // most cells: no call
+                                      ? kOneByteCodes[static_cast<unsigned char>(raw[0])]
+                                      : cell_code(raw);
         const std::size_t at = code_slot(code) * kStride + static_cast<std::size_t>(i);
         if (counts[at]++ == 0) firsts[at] = static_cast<std::uint32_t>(e);
         if (is_answer_code(code)) answers[i] = static_cast<char>(code);
