@@ -69,17 +69,17 @@ CellTable read_delimited(std::string bytes, char delimiter) {
   for (char c : {delimiter, '\n', '\r', '\0'}) ends_field[static_cast<unsigned char>(c)] = true;
 
   std::uint32_t row = 0, column = 0;
-  // The cells of the row being read, [cells.data(), next); plain pointers, as the bytes
+  // The cells of the row being read, [first, next); plain pointers, as the bytes
   // written below could otherwise be taken to change the vector.
   std::vector<CellTable::CellEnd> cells(64);
   CellTable::CellEnd* first = cells.data();
   CellTable::CellEnd* next = first;
   CellTable::CellEnd* last = first + cells.size();
   std::size_t room = CellTable::kMaxCells;  // cells the row may take before a limit is near
-  const auto add_row = [&table, &cells, &room](std::uint32_t r, CellTable::CellEnd* stop) {
-    table.add_row(r, std::span(cells.data(), stop));
-    room = r < CellTable::kMaxRows ? CellTable::kMaxCells - table.cell_count() : 0;
-    return cells.data();
+  // Gives the table the row's cells; returns the room left (a local, kept in a register).
+  const auto add_row = [&table](std::uint32_t r, std::span<const CellTable::CellEnd> row) {
+    table.add_row(r, row);
+    return r < CellTable::kMaxRows ? CellTable::kMaxCells - table.cell_count() : 0;
   };
   while (p < end) {
     // One field.
@@ -113,8 +113,10 @@ CellTable read_delimited(std::string bytes, char delimiter) {
         last = first + cells.size();
       }
       *next++ = {column, static_cast<std::uint32_t>(out - base)};
-      if (static_cast<std::size_t>(next - first) > room)
-        next = add_row(row, next);  // refused at this cell, as the limits are
+      if (static_cast<std::size_t>(next - first) > room) {
+        room = add_row(row, std::span(first, next));  // refused at this cell, as the limits are
+        next = first;
+      }
     }
     // What ends it.
     if (p == end) break;
@@ -127,12 +129,13 @@ CellTable read_delimited(std::string bytes, char delimiter) {
     }
     if (*p == '\r' && p + 1 < end && p[1] == '\n') ++p;
     ++p;
-    next = add_row(row, next);
+    room = add_row(row, std::span(first, next));
+    next = first;
     ++row;
     column = 0;
     if (row >= CellTable::kMaxRows) room = 0;
   }
-  add_row(row, next);
+  add_row(row, std::span(first, next));
   table.use_text(std::move(buffer));
   table.finish();
   return table;

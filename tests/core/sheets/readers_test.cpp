@@ -73,6 +73,32 @@ TEST(CsvReader, RefusesBinaryAndAnOpenQuote) {
             "row 2, column B: a quoted field is not closed before the end of the file");
 }
 
+// A sheet past a limit is refused at the first cell beyond it, whatever row it is in.
+TEST(CsvReader, RefusesRowsColumnsAndCellsPastTheLimits) {
+  const auto message = [](std::string bytes) {
+    try {
+      read_delimited(std::move(bytes));
+    } catch (const SheetError& e) {
+      return std::string(e.what());
+    }
+    return std::string("accepted");
+  };
+  std::string rows;
+  for (std::uint32_t r = 0; r < CellTable::kMaxRows; ++r) rows += "x\n";
+  EXPECT_EQ(message(rows + "\n,\n"), "accepted");  // empty rows beyond hold no cell
+  EXPECT_EQ(message(rows + ",,a,\"open"),
+            "row 1048577, column C: the cell lies outside the largest sheet");
+  EXPECT_EQ(message(std::string(CellTable::kMaxColumns - 1, ',') + "x"), "accepted");
+  EXPECT_EQ(message(std::string(CellTable::kMaxColumns, ',') + "x"),
+            "row 1, column XFE: the row has more columns than a sheet");
+  std::string cells;
+  std::string row = "x";
+  for (int c = 1; c < 1000; ++c) row += ",x";
+  for (std::size_t r = 0; r < CellTable::kMaxCells / 1000; ++r) cells += row + "\n";
+  EXPECT_EQ(message(cells), "accepted");
+  EXPECT_EQ(message(cells + ",,y,\"open"), "the sheet holds more cells than a test can use");
+}
+
 TEST(NumberText, ReadsAsASpreadsheetShowsIt) {
   EXPECT_EQ(number_text("1"), "1");
   EXPECT_EQ(number_text("1.0"), "1");
