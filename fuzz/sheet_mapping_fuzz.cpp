@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (flags & 32) choices.typed_key = std::string(d % 12u, static_cast<char>('A' + b % 10));
   if (flags & 64) choices.options = std::string(1, static_cast<char>('0' + c % 10));
   try {
-    const jrv::CellTable table = jrv::read_delimited(rest);
+    const jrv::CellTable table = jrv::read_delimited(std::string(rest));
     const jrv::SheetImport m = jrv::map_sheet(table, choices, "f.csv", "f");
     jrv::EditorDocument doc;
     doc.editor = m.fields;

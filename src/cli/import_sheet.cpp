@@ -74,20 +74,27 @@ int import_sheet(const Args& args) {
   choices.options = parsed.value("--options");
 
   try {
-    const SheetFile sheet = read_sheet_file(input, *format, parsed.value("--sheet"));
-    print_messages(std::cerr, sheet.warnings);
-    SheetImport imported = map_sheet(sheet.table, choices, sheet.file_name, input.stem().string());
+    // The sheet is let go once mapped: the check and the writing have its memory back.
+    SheetImport imported = [&] {
+      const SheetFile sheet = read_sheet_file(input, *format, parsed.value("--sheet"));
+      print_messages(std::cerr, sheet.warnings);
+      return map_sheet(sheet.table, choices, sheet.file_name, input.stem().string());
+    }();
     std::cout << imported.summary << "\n";
     for (const auto& m : imported.text_columns) std::cout << text_mapping_line(m) << "\n";
     print_messages(std::cerr, imported.warnings);
 
     // The editor's check, as "Close && Analyze" would run it: a file the analysis would
-    // refuse is not written.
+    // refuse is not written. The check may complete fields left empty, which the file keeps
+    // as imported; the data lines, which it only reads, are lent to it rather than copied.
     EditorDocument doc;
     doc.editor = std::move(imported.fields);
     Workspace ws;
+    std::vector<std::string> lines = std::move(doc.editor.data_lines);
     EditorDocument checked = doc;
+    checked.editor.data_lines = std::move(lines);
     const CheckResult check = ReadEditorData(checked, ws);
+    doc.editor.data_lines = std::move(checked.editor.data_lines);
     print_messages(std::cerr, check.messages);
     if (!check.ok()) return 1;
     if (const int status = save_document(output.string(), doc, ws); status != 0) return status;

@@ -25,17 +25,20 @@ std::optional<SheetFormat> sheet_format_of(const std::filesystem::path& path) {
   return sheet_format_named(std::string_view(ext).substr(1));
 }
 
-SheetFile read_sheet_bytes(std::string_view bytes, SheetFormat format, const std::string& sheet,
-                           const std::string& file_name) {
+namespace {
+
+// `owned` holds the bytes when the caller gives them up: the CSV reader then keeps its
+// cells where they lie instead of copying the file.
+SheetFile read_sheet(std::string_view bytes, std::string* owned, SheetFormat format,
+                     const std::string& sheet, const std::string& file_name) {
   SheetFile out;
   out.file_name = file_name;
   try {
     switch (format) {
       case SheetFormat::csv:
-        out.table = read_delimited(bytes);
-        break;
       case SheetFormat::tsv:
-        out.table = read_delimited(bytes, '\t');
+        out.table = read_delimited(owned ? std::move(*owned) : std::string(bytes),
+                                   format == SheetFormat::tsv ? '\t' : 0);
         break;
       case SheetFormat::xlsx:
       case SheetFormat::ods: {
@@ -57,6 +60,13 @@ SheetFile read_sheet_bytes(std::string_view bytes, SheetFormat format, const std
   return out;
 }
 
+}  // namespace
+
+SheetFile read_sheet_bytes(std::string_view bytes, SheetFormat format, const std::string& sheet,
+                           const std::string& file_name) {
+  return read_sheet(bytes, nullptr, format, sheet, file_name);
+}
+
 SheetFile read_sheet_file(const std::filesystem::path& path, SheetFormat format,
                           const std::string& sheet) {
   const std::string name = path.filename().string();
@@ -70,7 +80,7 @@ SheetFile read_sheet_file(const std::filesystem::path& path, SheetFormat format,
   std::string bytes(static_cast<std::size_t>(size), '\0');
   if (!in || !in.read(bytes.data(), static_cast<std::streamsize>(size)))
     throw SheetError(name + ": the file cannot be read");
-  SheetFile out = read_sheet_bytes(bytes, format, sheet, name);
+  SheetFile out = read_sheet(bytes, &bytes, format, sheet, name);
   // LibreOffice and OpenOffice leave ".~lock.NAME#" beside a file they have open.
   if (std::filesystem::exists(path.parent_path() / (".~lock." + name + "#"), ec))
     out.warnings.push_back(name +

@@ -1,6 +1,8 @@
 #include "core/sheets/sheet_mapping.h"
 
 #include <algorithm>
+#include <array>
+#include <limits>
 #include <map>
 #include <set>
 
@@ -16,7 +18,7 @@ constexpr std::size_t kMaxTextOptions = 8;
 constexpr std::size_t kCaseLimit = kMaxCasesStart;
 constexpr std::size_t kItemLimit = kMaxItems;
 
-bool blank(char c) {
+constexpr bool blank(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
@@ -31,11 +33,11 @@ std::string_view trim(std::string_view s) {
   return s;
 }
 
-char upper(char c) {
+constexpr char upper(char c) {
   return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-bool answer_char(char c) {
+constexpr bool answer_char(char c) {
   c = upper(c);
   return (c >= 'A' && c <= 'H') || (c >= '0' && c <= '8') || c == 'T';
 }
@@ -68,6 +70,43 @@ Cell classify(std::string_view raw) {
   }
   return {answers >= 2 ? Kind::several : Kind::text, 0};
 }
+
+// A cell of an item column in one byte: its answer character ('0'-'8', 'A'-'H', 'T'), or
+// one of the codes below for what is not an answer; kLong marks more than one character.
+constexpr std::uint8_t kBlank = 0, kOther = 1, kSeveral = 2, kText = 3, kLong = 0x80;
+
+constexpr std::array<std::uint8_t, 256> kOneByteCodes = [] {
+  std::array<std::uint8_t, 256> codes{};
+  for (int c = 0; c < 256; ++c) {
+    const char ch = static_cast<char>(c);
+    codes[c] = blank(ch) ? kBlank : answer_char(ch) ? static_cast<std::uint8_t>(upper(ch)) : kOther;
+  }
+  return codes;
+}();
+
+std::uint8_t cell_code(std::string_view raw) {
+  if (raw.size() == 1) return kOneByteCodes[static_cast<unsigned char>(raw[0])];
+  const Cell c = classify(raw);
+  std::uint8_t code = c.kind == Kind::answer    ? static_cast<std::uint8_t>(c.answer)
+                      : c.kind == Kind::blank   ? kBlank
+                      : c.kind == Kind::several ? kSeveral
+                      : c.kind == Kind::text    ? kText
+                                                : kOther;
+  const std::string_view v = trim(raw);
+  if (v.size() > 1 && char_count(v) > 1) code |= kLong;
+  return code;
+}
+
+bool is_answer_code(std::uint8_t code) {
+  return code >= '0' && code < kLong;
+}
+
+// Codes numbered without gaps (an answer is never long): for tables by code.
+constexpr std::size_t kCodeSlots = 'T' + 4;
+constexpr std::size_t code_slot(std::uint8_t code) {
+  return code & kLong ? 'T' + (code & 3u) : code;
+}
+static_assert(code_slot(kText | kLong) < kCodeSlots);
 
 bool is_key_marker(std::string_view raw) {
   const std::string_view t = trim(raw);
@@ -118,8 +157,9 @@ class Mapper {
     find_items();
     find_labels();
     find_examinees();
-    code_items();
     make_labels();
+    code_items();
+    if (!cut_warning_.empty()) out_.warnings.push_back(std::move(cut_warning_));
     fill_fields(default_title);
     return std::move(out_);
   }
@@ -300,40 +340,7 @@ class Mapper {
     return "Column " + column_letters(col);
   }
 
-  struct Classified {
-    Cell cell;
-    bool long_text = false;  // more than one character
-  };
-
-  // Every item cell of every examinee classified once, row by row: walking the table down
-  // its columns instead would miss the cache on every cell of a large sheet.
-  void classify_items() {
-    const std::size_t n = out_.examinee_rows.size();
-    const std::size_t k = out_.item_columns.size();
-    cells_.assign(n * k, {});
-    std::vector<std::int32_t> index(t_.column_count(), -1);
-    for (std::size_t i = 0; i < k; ++i) {
-      const std::uint32_t col = out_.item_columns[i];
-      if (col < index.size() && index[col] < 0) index[col] = static_cast<std::int32_t>(i);
-    }
-    for (std::size_t e = 0; e < n; ++e) {
-      for (const CellRef& ref : t_.row(out_.examinee_rows[e])) {
-        if (index[ref.column] < 0) continue;
-        const std::string_view raw = t_.text(ref);
-        const std::string_view v = raw.size() > 1 ? trim(raw) : raw;
-        cells_[e * k + static_cast<std::size_t>(index[ref.column])] = {
-            classify(raw), v.size() > 1 && char_count(v) > 1};
-      }
-      // A column named twice reads the same cells.
-      for (std::size_t i = 0; i < k; ++i) {
-        const std::uint32_t col = out_.item_columns[i];
-        if (col < index.size() && index[col] >= 0 && static_cast<std::size_t>(index[col]) != i)
-          cells_[e * k + i] = cells_[e * k + static_cast<std::size_t>(index[col])];
-      }
-    }
-  }
-
-  // What the cells of one item column hold, gathered row by row.
+  // What the cells of one item column hold, counted by cell code.
   struct ColumnCells {
     std::size_t filled = 0, long_cells = 0;
     bool only_tf = true, only_01 = true;
@@ -342,37 +349,80 @@ class Mapper {
     std::size_t first_several = 0, first_other = 0, first_t = 0;  // examinee of the first
   };
 
-  std::vector<ColumnCells> gather_columns() const {
+  // Every item cell of every examinee read once, row by row (walking the table down its
+  // columns would miss the cache on every cell of a large sheet): its answer goes straight
+  // into the data line and its code is counted for the column.
+  std::vector<ColumnCells> read_items() {
     const std::size_t n = out_.examinee_rows.size();
     const std::size_t k = out_.item_columns.size();
-    std::vector<ColumnCells> columns(k);
+    constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
+    // By code, then item: the items of one code lie together, as a row's cells use them.
+    constexpr std::size_t kStride = 128;
+    static_assert(kItemLimit <= kStride);
+    std::vector<std::uint32_t> counts(kCodeSlots * kStride), firsts(kCodeSlots * kStride, kNone);
+    std::vector<std::int32_t> index(t_.column_count(), -1);
+    std::vector<std::pair<std::size_t, std::size_t>> twice;  // a column named again reads the same
+    for (std::size_t i = 0; i < k; ++i) {
+      const std::uint32_t col = out_.item_columns[i];
+      if (col >= index.size()) continue;
+      if (index[col] < 0)
+        index[col] = static_cast<std::int32_t>(i);
+      else
+        twice.emplace_back(i, static_cast<std::size_t>(index[col]));
+    }
     for (std::size_t e = 0; e < n; ++e) {
-      const Classified* row = &cells_[e * k];
-      for (std::size_t i = 0; i < k; ++i) {
-        const Cell a = row[i].cell;
-        ColumnCells& c = columns[i];
-        c.filled += a.kind != Kind::blank;
-        c.long_cells += row[i].long_text;
-        if (a.kind == Kind::answer) {
-          c.only_tf &= a.answer == 'T' || a.answer == 'F';
-          c.only_01 &= a.answer == '0' || a.answer == '1';
-          c.highest = std::max(c.highest, option_value(a.answer));
-          if (a.answer == 'T' && c.t++ == 0) c.first_t = e;
-        } else if (a.kind == Kind::several) {
-          if (c.several++ == 0) c.first_several = e;
-        } else if (a.kind == Kind::other || a.kind == Kind::text) {
-          if (c.other++ == 0) c.first_other = e;
+      std::string& line = out_.fields.data_lines[e];
+      char* answers = line.data() + line.size() - k;
+      t_.each(out_.examinee_rows[e], [&](const CellRef& ref) {
+        const std::int32_t i = index[ref.column];
+        if (i < 0) return;
+        const std::string_view raw = t_.text(ref);
+        const std::uint8_t code = raw.size() == 1  // most cells: no call
+                                      ? kOneByteCodes[static_cast<unsigned char>(raw[0])]
+                                      : cell_code(raw);
+        const std::size_t at = code_slot(code) * kStride + static_cast<std::size_t>(i);
+        if (counts[at]++ == 0) firsts[at] = static_cast<std::uint32_t>(e);
+        if (is_answer_code(code)) answers[i] = static_cast<char>(code);
+      });
+      for (const auto& [i, same] : twice) answers[i] = answers[same];
+    }
+    for (const auto& [i, same] : twice)
+      for (std::size_t slot = 0; slot < kCodeSlots; ++slot) {
+        counts[slot * kStride + i] = counts[slot * kStride + same];
+        firsts[slot * kStride + i] = firsts[slot * kStride + same];
+      }
+
+    std::vector<ColumnCells> columns(k);
+    for (std::size_t i = 0; i < k; ++i) {
+      const auto count = [&](std::uint8_t code) { return counts[code_slot(code) * kStride + i]; };
+      const auto first = [&](std::uint8_t code) { return firsts[code_slot(code) * kStride + i]; };
+      ColumnCells& c = columns[i];
+      for (std::size_t slot = 1; slot < kCodeSlots; ++slot) {
+        const auto code = static_cast<std::uint8_t>(slot <= 'T' ? slot : kLong | (slot - 'T'));
+        if (count(code) == 0) continue;
+        c.filled += count(code);
+        if (code & kLong) c.long_cells += count(code);
+        const char a = static_cast<char>(code);
+        if (is_answer_code(static_cast<std::uint8_t>(code))) {
+          c.only_tf &= a == 'T' || a == 'F';
+          c.only_01 &= a == '0' || a == '1';
+          c.highest = std::max(c.highest, option_value(a));
         }
       }
+      c.t = count('T');
+      c.first_t = first('T');
+      c.several = count(kSeveral) + count(kSeveral | kLong);
+      c.first_several = std::min(first(kSeveral), first(kSeveral | kLong));
+      c.other = count(kOther) + count(kOther | kLong) + count(kText) + count(kText | kLong);
+      c.first_other =
+          std::min({first(kOther), first(kOther | kLong), first(kText), first(kText | kLong)});
     }
     return columns;
   }
 
   // The answers, key character and option count of each item column.
   void code_items() {
-    const std::size_t n = out_.examinee_rows.size();
     const std::size_t k = out_.item_columns.size();
-    lines_.assign(n, std::string(k, '.'));
     key_.assign(k, '1');
     options_.assign(k, '2');
     if (c_.typed_key) {
@@ -381,10 +431,7 @@ class Mapper {
         fail("the key has " + plural(typed, "answer", "answers") + " for " +
              plural(k, "item column", "item columns"));
     }
-    classify_items();
-    const std::vector<ColumnCells> columns = gather_columns();
-    // Which answers each column keeps: 0 none (a text column), 1 all but T, 2 all.
-    std::vector<std::uint8_t> keep(k, 0);
+    const std::vector<ColumnCells> columns = read_items();
     bool all_right_wrong = true;
     std::size_t several = 0, other = 0;
     std::string first_several, first_other;
@@ -431,17 +478,9 @@ class Mapper {
       other += cells.other + t_missing;
       all_right_wrong &= only_01;
       const int options = (tf || only_01) ? 2 : std::max(highest, 2);
-      keep[i] = tf ? 2 : 1;
+      if (t_missing > 0) drop_answer(i, 'T');
       if (key_from_row) key_[i] = key_cell.answer;
       options_[i] = static_cast<char>('0' + options);
-    }
-    for (std::size_t e = 0; e < n; ++e) {
-      const Classified* row = &cells_[e * k];
-      std::string& line = lines_[e];
-      for (std::size_t i = 0; i < k; ++i) {
-        const Cell a = row[i].cell;
-        if (a.kind == Kind::answer && keep[i] > (a.answer == 'T' ? 1 : 0)) line[i] = a.answer;
-      }
     }
     if (c_.typed_key) {
       key_ = *c_.typed_key;
@@ -463,6 +502,17 @@ class Mapper {
           std::string(file_) + ": " + plural(other, "cell holds", "cells hold") +
           " something that is not an answer and " + (other == 1 ? "counts" : "count") +
           " as missing (first at " + first_other + ")");
+  }
+
+  // Item i's answer in examinee e's data line (the answers end the line).
+  char& answer(std::size_t e, std::size_t i) {
+    std::string& line = out_.fields.data_lines[e];
+    return line[line.size() - out_.item_columns.size() + i];
+  }
+
+  void drop_answer(std::size_t i, char a) {
+    for (std::size_t e = 0; e < out_.examinee_rows.size(); ++e)
+      if (answer(e, i) == a) answer(e, i) = '.';
   }
 
   void code_text_column(std::size_t i, std::uint32_t col, std::string_view key_text) {
@@ -489,7 +539,7 @@ class Mapper {
     };
     for (std::size_t e = 0; e < out_.examinee_rows.size(); ++e) {
       const std::string_view v = trim(t_.at(out_.examinee_rows[e], col));
-      if (!v.empty()) lines_[e][i] = digit_of(v);
+      answer(e, i) = v.empty() ? '.' : digit_of(v);
     }
     if (!key_text.empty()) {
       key_[i] = digit_of(key_text);
@@ -499,35 +549,65 @@ class Mapper {
     out_.text_columns.push_back(std::move(map));
   }
 
+  // The labels, cut to what the items leave, begin the data lines; the answers that end
+  // them are filled in by code_items.
   void make_labels() {
     const std::size_t k = out_.item_columns.size();
+    const std::size_t n = out_.examinee_rows.size();
+    out_.roster.reserve(n + 1);
     out_.roster.emplace_back();
     for (std::uint32_t col : out_.label_columns) out_.roster.back().push_back(heading(col));
-    labels_.reserve(out_.examinee_rows.size());
-    std::size_t longest = 0;
-    for (std::uint32_t r : out_.examinee_rows) {
-      std::string label;
-      std::vector<std::string> parts;
-      for (std::uint32_t col : out_.label_columns) {
-        std::string part = clean_label(t_.at(r, col));
-        if (!part.empty()) label += (label.empty() ? "" : " ") + part;
-        parts.push_back(std::move(part));
+    // A label is its roster row's parts that are not empty, joined by blanks.
+    const auto join = [](const std::vector<std::string>& parts, std::string& label) {
+      for (const std::string& part : parts) {
+        if (part.empty()) continue;
+        if (!label.empty()) label += ' ';
+        label += part;
       }
-      longest = std::max(longest, char_count(label));
-      labels_.push_back(std::move(label));
+    };
+    std::vector<std::size_t> chars(n);
+    std::size_t longest = 0;
+    std::string label;
+    for (std::size_t e = 0; e < n; ++e) {
+      std::vector<std::string> parts;
+      parts.reserve(out_.label_columns.size());
+      for (std::uint32_t col : out_.label_columns)
+        parts.push_back(clean_label(t_.at(out_.examinee_rows[e], col)));
+      label.clear();
+      join(parts, label);
+      chars[e] = char_count(label);
+      longest = std::max(longest, chars[e]);
       out_.roster.push_back(std::move(parts));
     }
     label_length_ = std::min(longest, kMaxLineColumns - k);
     std::string cut;
-    for (const auto& label : labels_)
-      if (char_count(label) > label_length_) {
+    auto& lines = out_.fields.data_lines;
+    lines.reserve(n);
+    for (std::size_t e = 0; e < n; ++e) {
+      std::string line;
+      if (chars[e] > label_length_) {
+        label.clear();
+        join(out_.roster[e + 1], label);
         ++out_.labels_cut;
-        cut += (cut.empty() ? "" : ", ") + std::string("\"") + label + "\"";
+        if (!cut.empty()) cut += ", ";
+        (cut += '"') += label;
+        cut += '"';
+        const std::string_view kept = cut_chars(label, label_length_);
+        const std::size_t kept_chars = char_count(kept);
+        line.reserve(kept.size() + label_length_ - std::min(kept_chars, label_length_) + k);
+        line = kept;
+        if (kept_chars < label_length_) line.append(label_length_ - kept_chars, ' ');
+      } else {
+        line.reserve(label_length_ + chars[e] * 3 + k);  // bytes enough for any characters
+        join(out_.roster[e + 1], line);
+        line.append(label_length_ - chars[e], ' ');
       }
+      line.append(k, '.');
+      lines.push_back(std::move(line));
+    }
     if (out_.labels_cut > 0)
-      out_.warnings.push_back(std::string(file_) + ": " +
-                              plural(out_.labels_cut, "label is", "labels are") + " cut to " +
-                              std::to_string(label_length_) + " characters: " + cut);
+      cut_warning_ = std::string(file_) + ": " + plural(out_.labels_cut, "label is", "labels are") +
+                     " cut to " + std::to_string(label_length_) + " characters: " + cut;
   }
 
   void fill_fields(std::string_view default_title) {
@@ -547,10 +627,6 @@ class Mapper {
     else
       f.options = c_.options;
     f.include = std::string(k, 'Y');
-    f.data_lines.reserve(n);
-    for (std::size_t e = 0; e < n; ++e)
-      f.data_lines.push_back(pad_right(cut_chars(labels_[e], label_length_), label_length_) +
-                             lines_[e]);
     std::string key_words;
     switch (out_.key_source) {
       case KeySource::row:
@@ -575,9 +651,7 @@ class Mapper {
   SheetImport out_;
   std::optional<std::uint32_t> key_row_;
   std::set<std::uint32_t> key_markers_;
-  std::vector<Classified> cells_;   // examinee e, item i at e * k + i
-  std::vector<std::string> lines_;  // answer part of each data line
-  std::vector<std::string> labels_;
+  std::string cut_warning_;  // told after the warnings about answers
   std::string key_, options_;
   std::size_t label_length_ = 0;
 };

@@ -37,7 +37,7 @@ class Gradebook : public ::testing::Test {
 
   // Imports a sheet, checks and analyses it as "Close && Analyze" would.
   void analyse(std::string_view csv, bool graded = false) {
-    imported_ = map_sheet(read_delimited(csv), {}, "class.csv", "Class");
+    imported_ = map_sheet(read_delimited(std::string(csv)), {}, "class.csv", "Class");
     doc_.editor = imported_.fields;
     ASSERT_TRUE(ReadEditorData(doc_, ws_).ok());
     if (graded) {

@@ -10,7 +10,7 @@ namespace jrv {
 namespace {
 
 SheetImport map(std::string_view csv, const ImportChoices& choices = {}) {
-  return map_sheet(read_delimited(csv), choices, "t.csv", "Title");
+  return map_sheet(read_delimited(std::string(csv)), choices, "t.csv", "Title");
 }
 
 std::string refusal(std::string_view csv, const ImportChoices& choices = {}) {

@@ -8,6 +8,7 @@
 #include "core/sheets/csv_reader.h"
 #include "core/sheets/sheet_file.h"
 #include "core/sheets/sheet_mapping.h"
+#include "core/sheets/table_dump.h"
 #include "core/sheets/workbook_fixture.h"
 #include "core/sheets/workbook_readers.h"
 #include "core/sheets/xml_part.h"
@@ -20,15 +21,6 @@ std::string fixture(const std::string& name) {
   std::stringstream s;
   s << in.rdbuf();
   return s.str();
-}
-
-// Every cell as "row,col=text" lines, so a failure shows the whole table.
-std::string dump(const CellTable& t) {
-  std::string out;
-  for (std::uint32_t r = 0; r < t.row_count(); ++r)
-    for (const CellRef& c : t.row(r))
-      out += std::to_string(r + 1) + column_letters(c.column) + "=" + std::string(t.text(c)) + "\n";
-  return out;
 }
 
 TEST(CsvReader, QuotedFieldsHoldDelimitersQuotesAndLineBreaks) {
@@ -58,12 +50,18 @@ TEST(CsvReader, DelimiterIsDetectedFromTheFirstRecord) {
 TEST(CsvReader, Utf8WithOrWithoutBomAndWindows1252) {
   EXPECT_EQ(dump(read_delimited("\xEF\xBB\xBFJos\xC3\xA9,1\n")), "1A=Jos\xC3\xA9\n1B=1\n");
   EXPECT_EQ(dump(read_delimited("M\xFCller;\x80\n")), "1A=M\xC3\xBCller\n1B=\xE2\x82\xAC\n");
+  // The texts are laid out again in the file's own buffer, after a mark or decoded.
+  EXPECT_EQ(dump(read_delimited("\xEF\xBB\xBF\"a\"\"b\",,\"\"\r\nc")), "1A=a\"b\n2A=c\n");
+  EXPECT_EQ(dump(read_delimited("\"\xFC\",x\n\"\"\"\"\n")), "1A=\xC3\xBC\n1B=x\n2A=\"\n");
+  EXPECT_TRUE(read_delimited("\xEF\xBB\xBF").empty());
+  EXPECT_TRUE(read_delimited("").empty());
+  EXPECT_THROW(read_sheet_bytes("\xEF\xBB\xBF", SheetFormat::csv, {}, "f.csv"), SheetError);
 }
 
 TEST(CsvReader, RefusesBinaryAndAnOpenQuote) {
   const auto message = [](std::string_view bytes) {
     try {
-      read_delimited(bytes);
+      read_delimited(std::string(bytes));
     } catch (const SheetError& e) {
       return std::string(e.what());
     }
@@ -73,6 +71,32 @@ TEST(CsvReader, RefusesBinaryAndAnOpenQuote) {
             "the file holds binary data, not comma- or tab-separated text");
   EXPECT_EQ(message("a,b\nc,\"open"),
             "row 2, column B: a quoted field is not closed before the end of the file");
+}
+
+// A sheet past a limit is refused at the first cell beyond it, whatever row it is in.
+TEST(CsvReader, RefusesRowsColumnsAndCellsPastTheLimits) {
+  const auto message = [](std::string bytes) {
+    try {
+      read_delimited(std::move(bytes));
+    } catch (const SheetError& e) {
+      return std::string(e.what());
+    }
+    return std::string("accepted");
+  };
+  std::string rows;
+  for (std::uint32_t r = 0; r < CellTable::kMaxRows; ++r) rows += "x\n";
+  EXPECT_EQ(message(rows + "\n,\n"), "accepted");  // empty rows beyond hold no cell
+  EXPECT_EQ(message(rows + ",,a,\"open"),
+            "row 1048577, column C: the cell lies outside the largest sheet");
+  EXPECT_EQ(message(std::string(CellTable::kMaxColumns - 1, ',') + "x"), "accepted");
+  EXPECT_EQ(message(std::string(CellTable::kMaxColumns, ',') + "x"),
+            "row 1, column XFE: the row has more columns than a sheet");
+  std::string cells;
+  std::string row = "x";
+  for (int c = 1; c < 1000; ++c) row += ",x";
+  for (std::size_t r = 0; r < CellTable::kMaxCells / 1000; ++r) cells += row + "\n";
+  EXPECT_EQ(message(cells), "accepted");
+  EXPECT_EQ(message(cells + ",,y,\"open"), "the sheet holds more cells than a test can use");
 }
 
 TEST(NumberText, ReadsAsASpreadsheetShowsIt) {
