@@ -28,7 +28,7 @@ expected=(
 for size in 16 22 24 32 48 64 128 256 512; do
   expected+=(share/icons/hicolor/${size}x${size}/apps/$id.png)
 done
-[ "$with_ui" = ON ] && expected+=(bin/jrv bin/jrv-pdf)
+[ "$with_ui" = ON ] && expected+=(bin/jrv bin/jrv-pdf share/man/man1/jrv-pdf.1.gz)
 for f in "${expected[@]}"; do
   check "installed $f" yes "$([ -s "$root/$f" ] && echo yes || echo no)"
 done
@@ -74,6 +74,10 @@ man_text=$(zcat "$root/share/man/man1/jrv-cli.1.gz" | MANWIDTH=100 groff -man -T
 check "jrv-cli.1 renders without warnings" "" "$man_text"
 man_text=$(zcat "$root/share/man/man1/jrv.1.gz" | groff -man -Tutf8 -ww -z 2>&1)
 check "jrv.1 renders without warnings" "" "$man_text"
+if [ "$with_ui" = ON ]; then
+  man_text=$(zcat "$root/share/man/man1/jrv-pdf.1.gz" | groff -man -Tutf8 -ww -z 2>&1)
+  check "jrv-pdf.1 renders without warnings" "" "$man_text"
+fi
 commands=$("$root/bin/jrv-cli" --help | sed -n 's/^  jrv-cli \([a-z][a-z-]*\) .*/\1/p' | grep -v '^$')
 check "jrv-cli --help lists commands" yes "$([ -n "$commands" ] && echo yes || echo no)"
 page=$(zcat "$root/share/man/man1/jrv-cli.1.gz")
