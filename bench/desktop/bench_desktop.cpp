@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "core/generate/generator.h"
+#include "core/process/heap_tuning.h"
 #include "ui/app/program.h"
 #include "ui/support/test_program.h"
 
@@ -97,6 +98,7 @@ void quiet_platform(QtMsgType type, const QMessageLogContext& context, const QSt
 }  // namespace
 
 int main(int argc, char** argv) {
+  jrv::process::tune_heap_for_large_runs();  // as the program does
   // Windows are drawn into memory: the figures do not depend on a display being there.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(quiet_platform);

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "core/process/heap_tuning.h"
 #include "ui/app/desktop_start.h"
 #include "ui/app/map_main_unit.h"
 #include "ui/app/program.h"
@@ -14,6 +15,8 @@
 #include "ui/support/remembered.h"
 
 int main(int argc, char** argv) {
+  // Before Qt allocates anything, so that a large test's panes are built in reused memory.
+  jrv::process::tune_heap_for_large_runs();
   QStringList arguments;
   for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   const jrv::ui::StartOptions options = jrv::ui::parse_start_options(arguments);
