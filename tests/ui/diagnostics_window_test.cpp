@@ -21,11 +21,6 @@ using namespace jrv::ui::test;
 
 namespace {
 
-TDiagnosticsForm& open_window(TestProgram& p) {
-  child<QAction>(&p.map(), "ItemDiagnostics1")->trigger();
-  return *child<TDiagnosticsForm>(&p.map(), "TDiagnosticsForm");
-}
-
 QList<double> column(const QTableWidget& grid, int col) {
   QList<double> values;
   for (int r = 0; r < grid.rowCount(); ++r) values << grid.item(r, col)->text().toDouble();
@@ -57,7 +52,7 @@ void DiagnosticsWindowTest::enabledOnlyWhileThereAreResults() {
   QVERIFY(!open->isEnabled());
   analyse_typed(p);
   QVERIFY(open->isEnabled());
-  TDiagnosticsForm& w = open_window(p);
+  TDiagnosticsForm& w = open_diagnostics(p);
   QVERIFY(w.isVisible());
   // Back to the editor: the results (and the window showing them) go.
   p.map().enter_no_data_state();
@@ -69,7 +64,7 @@ void DiagnosticsWindowTest::enabledOnlyWhileThereAreResults() {
 void DiagnosticsWindowTest::itemTableSortsAndAnItemShowsItsOptionsAndCurves() {
   TestProgram p;
   analyse_example(p, ExampleSet::sample1);
-  TDiagnosticsForm& w = open_window(p);
+  TDiagnosticsForm& w = open_diagnostics(p);
   const Workspace& ws = p.session().ws;
   QCOMPARE(w.grid_items->rowCount(), ws.included_count);
   QVERIFY(w.lbl_summary->text().contains("KR-20"));
@@ -113,7 +108,7 @@ void DiagnosticsWindowTest::nextPreviousAndSavingTheCurves() {
   QTemporaryDir dir;
   TestProgram p;
   analyse_example(p, ExampleSet::sample1);
-  TDiagnosticsForm& w = open_window(p);
+  TDiagnosticsForm& w = open_diagnostics(p);
   w.grid_items->sortByColumn(0, Qt::AscendingOrder);
   w.choose_item(1);
   QCOMPARE(w.NextItem1->shortcut(), QKeySequence(Qt::ALT | Qt::Key_Down));
@@ -149,7 +144,7 @@ void DiagnosticsWindowTest::nextPreviousAndSavingTheCurves() {
 void DiagnosticsWindowTest::refreshesFromANewResult() {
   TestProgram p;
   analyse_example(p, ExampleSet::sample1);
-  TDiagnosticsForm& w = open_window(p);
+  TDiagnosticsForm& w = open_diagnostics(p);
   w.choose_item(3);
   // A result given from elsewhere (a later analysis of the same test with item 1 left out).
   DiagnosticsResult changed = w.result();

@@ -27,11 +27,6 @@ using namespace jrv::ui::test;
 
 namespace {
 
-TDiagnosticsForm& open_window(TestProgram& p) {
-  child<QAction>(&p.map(), "ItemDiagnostics1")->trigger();
-  return *child<TDiagnosticsForm>(&p.map(), "TDiagnosticsForm");
-}
-
 // The option of the chosen item that is keyed, and one that is not.
 int keyed_option(const TDiagnosticsForm& w) {
   for (const auto& d : w.result().item_list)
@@ -96,7 +91,7 @@ void RegradeWindowTest::rekeyUndoRedoApplySaveAndReopen() {
   const EditorDocument doc_before = p.session().doc;
   const double kr20_before = p.session().ws.stats.kr20;
 
-  TDiagnosticsForm& w = open_window(p);
+  TDiagnosticsForm& w = open_diagnostics(p);
   QVERIFY(!w.ApplyToTest1->isEnabled());
   w.choose_item(2);
   const QString old_key = key_cell(w, 2);
@@ -162,7 +157,7 @@ void RegradeWindowTest::rekeyUndoRedoApplySaveAndReopen() {
 void RegradeWindowTest::refusedDecisionsAreDisabledWithTheReason() {
   TestProgram p;
   analyse_example(p, ExampleSet::sample1);
-  TDiagnosticsForm& w = open_window(p);
+  TDiagnosticsForm& w = open_diagnostics(p);
   w.choose_item(3);
   // Rekeying to the key changes nothing: refused, with the core's reason on the button.
   const int key = keyed_option(w);
@@ -213,7 +208,7 @@ void RegradeWindowTest::closingOrReplacingTheTestAsksAboutPendingDecisions() {
   analyse_example(p, ExampleSet::sample1);
   const std::string title = p.session().ws.title;
   const std::string include_before = p.session().doc.editor.include;
-  TDiagnosticsForm& w = open_window(p);
+  TDiagnosticsForm& w = open_diagnostics(p);
   w.choose_item(5);
   w.btn_drop->click();
 
@@ -226,14 +221,14 @@ void RegradeWindowTest::closingOrReplacingTheTestAsksAboutPendingDecisions() {
   QVERIFY(!w.isVisible());
   QCOMPARE(p.prompter.apply_questions.size(), 2);
   QCOMPARE(p.session().doc.editor.include, include_before);
-  open_window(p);
+  open_diagnostics(p);
   QVERIFY(!w.has_pending_decisions());
   QVERIFY(w.close());  // nothing pending: no question
   QCOMPARE(p.prompter.apply_questions.size(), 2);
 
   // Another test replacing this one: Cancel keeps it; Apply writes the decision in, and
   // the changed test is then offered for saving as any edit is.
-  open_window(p);
+  open_diagnostics(p);
   w.choose_item(5);
   w.btn_drop->click();
   p.prompter.apply_answers = {ApplyChoice::cancel};
@@ -254,7 +249,7 @@ void RegradeWindowTest::closingOrReplacingTheTestAsksAboutPendingDecisions() {
 void RegradeWindowTest::editingOrAnalysingAgainKeepsTheDecisions() {
   TestProgram p;
   analyse_example(p, ExampleSet::sample1);
-  TDiagnosticsForm& w = open_window(p);
+  TDiagnosticsForm& w = open_diagnostics(p);
   w.choose_item(2);
   w.btn_credit->click();
   // The same test analysed again (after an option changed): the decision still stands.

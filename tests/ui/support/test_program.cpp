@@ -1,11 +1,14 @@
 #include "ui/support/test_program.h"
 
+#include <QAction>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
+
+#include "ui/diagnostics/diagnostics_window.h"
 
 namespace jrv::ui::test {
 
@@ -58,6 +61,11 @@ std::vector<std::string> file_lines(const QString& path) {
   }
   if (!out.empty() && out.back().empty()) out.pop_back();
   return out;
+}
+
+TDiagnosticsForm& open_diagnostics(TestProgram& p) {
+  child<QAction>(&p.map(), "ItemDiagnostics1")->trigger();
+  return *child<TDiagnosticsForm>(&p.map(), "TDiagnosticsForm");
 }
 
 }  // namespace jrv::ui::test

@@ -16,6 +16,10 @@
 #include "ui/input/data_entry_unit.h"
 #include "ui/support/scripted_prompter.h"
 
+namespace jrv::ui {
+class TDiagnosticsForm;
+}
+
 namespace jrv::ui::test {
 
 // The child of `root` named `name`; a missing control ends the test program at once
@@ -62,6 +66,9 @@ void analyse_in_editor(TestProgram& p, const std::function<void(TEditForm&)>& fi
 // The same with a typed test, or with a built-in example loaded into the editor.
 void analyse_typed(TestProgram& p, const TypedTest& test = {});
 void analyse_example(TestProgram& p, ExampleSet set);
+
+// Opens Item Diagnostics from the main window's menu (after an analysis) and returns it.
+TDiagnosticsForm& open_diagnostics(TestProgram& p);
 
 // The lines of a file (CR LF stripped); empty when it cannot be read.
 std::vector<std::string> file_lines(const QString& path);
