@@ -38,7 +38,10 @@ void LargeTestTest::fullSizeTestIsAnalysedQuickly() {
                                         clock.start();
                                         static_cast<TEditForm&>(d).btn_done->click();
                                       }});
+  // The main window is up and drawn before the user opens the editor.
   p.map().show();
+  QVERIFY(QTest::qWaitForWindowExposed(&p.map()));
+  QCoreApplication::processEvents();
   p.map().rdo_edit_data->setChecked(true);  // keep what the generator filled in
   p.map().btn_gotodata->click();
   QCoreApplication::processEvents();

@@ -156,7 +156,10 @@ void TMapForm::build_panels() {
   outer->addLayout(title_row);
 
   // The two quick-result panes.
-  const QFont pane_font = fixed_pitch_font(9);
+  // As their results most often come (all ASCII, drawn unshaped), so that the glyphs
+  // drawn ahead at start are the ones the first results use.
+  QFont pane_font = fixed_pitch_font(9);
+  pane_font.setStyleStrategy(QFont::PreferNoShaping);
   GroupBox3 = named<QGroupBox>(this, "GroupBox3", "QUICK EXAMINEE RESULTS");
   memo_results = named<QPlainTextEdit>(this, "memo_results");
   make_report_pane(*memo_results, pane_font, true);

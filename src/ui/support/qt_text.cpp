@@ -7,7 +7,10 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <algorithm>
 #include <string_view>
+
+#include "core/text/encoding.h"
 
 namespace jrv::ui {
 
@@ -93,17 +96,31 @@ void insert_lines(QTextDocument& doc, const QString& text) {
   d->endEditBlock();  // the layout and the pane hear of the change once
 }
 
+// Shaping (joined scripts, placed marks, ligatures) is most of the cost of laying out a
+// line, and plain ASCII in a fixed-pitch font looks the same without it; any other
+// character turns it back on, since Arabic unshaped comes out unjoined.
+void use_shaping_for(QPlainTextEdit& pane, const std::vector<std::string>& lines) {
+  const bool ascii =
+      std::all_of(lines.begin(), lines.end(), [](const std::string& l) { return is_ascii(l); });
+  QFont font = pane.font();
+  const auto strategy = ascii ? QFont::PreferNoShaping : QFont::PreferDefault;
+  if (font.styleStrategy() == strategy) return;
+  font.setStyleStrategy(strategy);
+  pane.setFont(font);
+}
+
 }  // namespace
 
 void show_report_lines(QPlainTextEdit& pane, const std::vector<std::string>& lines) {
   const QString text = join_lines(lines);
+  pane.clear();  // before the font changes, so that the old text is not laid out again
+  use_shaping_for(pane, lines);
   // A typed format would go to the whole text; the quick way knows the plain one only.
   if (text.isEmpty() || ends_blocks_otherwise(text) ||
       pane.currentCharFormat() != QTextCharFormat()) {
     pane.setPlainText(text);
     return;
   }
-  pane.clear();
   QTextDocument& doc = *pane.document();
   const bool undo = doc.isUndoRedoEnabled();
   doc.setUndoRedoEnabled(false);
