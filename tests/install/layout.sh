@@ -28,6 +28,9 @@ expected=(
 for size in 16 22 24 32 48 64 128 256 512; do
   expected+=(share/icons/hicolor/${size}x${size}/apps/$id.png)
 done
+libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
+module=$libdir/jrv/jrv-workbooks.so
+expected+=("$module")
 [ "$with_ui" = ON ] && expected+=(bin/jrv bin/jrv-pdf share/man/man1/jrv-pdf.1.gz)
 for f in "${expected[@]}"; do
   check "installed $f" yes "$([ -s "$root/$f" ] && echo yes || echo no)"
@@ -35,6 +38,16 @@ done
 for b in jrv-cli jrv jrv-pdf; do
   [ -e "$root/bin/$b" ] && check "$b is executable" yes "$([ -x "$root/bin/$b" ] && echo yes || echo no)"
 done
+# The programs find their workbook module where it was installed, and start without the
+# libraries only that module needs.
+from_bin=$(realpath --relative-to="$root/bin" "$root/$module")
+for b in jrv-cli jrv; do
+  [ -e "$root/bin/$b" ] || continue
+  check "$b looks for its module at $from_bin" yes \
+    "$(grep -qaF "$(dirname "$from_bin")" "$root/bin/$b" && echo yes || echo no)"
+  check "$b starts without libzip" "" "$(readelf -d "$root/bin/$b" | grep -o 'libzip[^]]*')"
+done
+
 # Nothing outside the prefix, nothing that was not meant to be there.
 unexpected=$(cd "$stage" && find . -type f | sed 's|^\./usr/||' | sort | while read -r f; do
   case " ${expected[*]} share/doc/jrv/changelog.gz " in *" $f "*) ;; *) echo "$f" ;; esac
