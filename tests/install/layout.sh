@@ -29,7 +29,7 @@ for size in 16 22 24 32 48 64 128 256 512; do
   expected+=(share/icons/hicolor/${size}x${size}/apps/$id.png)
 done
 libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
-module=$libdir/jrv/jrv-workbooks.so
+module=$libdir/jrv/modules/jrv-workbooks.so
 expected+=("$module")
 [ "$with_ui" = ON ] && expected+=(bin/jrv bin/jrv-pdf share/man/man1/jrv-pdf.1.gz)
 for f in "${expected[@]}"; do
@@ -47,6 +47,10 @@ for b in jrv-cli jrv; do
     "$(grep -qaF "$(dirname "$from_bin")" "$root/bin/$b" && echo yes || echo no)"
   check "$b starts without libzip" "" "$(readelf -d "$root/bin/$b" | grep -o 'libzip[^]]*')"
 done
+"$root/bin/jrv-cli" import --from ods "$(dirname "$0")/../golden/sheets/true_false.ods" \
+  -o "$tmp/ods.jrv" >"$tmp/out" 2>&1
+check "the installed jrv-cli reads a workbook through its module" \
+  "0 3 examinees, 4 items, key from row 2" "$? $(cat "$tmp/out")"
 
 # Nothing outside the prefix, nothing that was not meant to be there.
 unexpected=$(cd "$stage" && find . -type f | sed 's|^\./usr/||' | sort | while read -r f; do
