@@ -10,19 +10,13 @@
 
 #include "core/export/xlsx_writer.h"
 #include "core/sheets/sheet_file.h"
+#include "core/sheets/sheet_fixture.h"
 #include "core/sheets/table_dump.h"
 #include "core/sheets/workbook_readers.h"
 #include "core/text/errors.h"
 
 namespace jrv {
 namespace {
-
-std::string fixture(const std::string& name) {
-  std::ifstream in(std::string(JRV_TEST_DATA_DIR) + "/sheets/" + name, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 bool mapped(const std::string& library) {
   std::ifstream maps("/proc/self/maps");
@@ -37,22 +31,23 @@ TEST(WorkbookModule, LoadsOnFirstUseAndAnswersAsTheCoreDoes) {
   EXPECT_FALSE(mapped("libzip.so"));
   EXPECT_FALSE(mapped("jrv-workbooks.so"));
 
-  const SheetRead xlsx = read_xlsx(fixture("numbers.xlsx"), "Notes");
+  const SheetRead xlsx = read_xlsx(fixture::sheet_bytes("numbers.xlsx"), "Notes");
   EXPECT_TRUE(mapped("jrv-workbooks.so"));
   EXPECT_EQ(xlsx.sheet_names, (std::vector<std::string>{"Scores", "Notes"}));
   EXPECT_EQ(dump(xlsx.table), "1A=not the answers\n");
   const SheetFile ods =
-      read_sheet_bytes(fixture("true_false.ods"), SheetFormat::ods, "Other", "t.ods");
+      read_sheet_bytes(fixture::sheet_bytes("true_false.ods"), SheetFormat::ods, "Other", "t.ods");
   EXPECT_EQ(dump(ods.table), "1A=x\n");
 
   // Errors raised inside the module reach the program as the core's own kinds.
   try {
-    read_sheet_bytes(fixture("truncated.xlsx"), SheetFormat::xlsx, {}, "truncated.xlsx");
+    read_sheet_bytes(fixture::sheet_bytes("truncated.xlsx"), SheetFormat::xlsx, {},
+                     "truncated.xlsx");
     ADD_FAILURE() << "a truncated workbook was read";
   } catch (const SheetError& e) {
     EXPECT_EQ(std::string(e.what()).rfind("truncated.xlsx: ", 0), 0u) << e.what();
   }
-  EXPECT_THROW(read_xlsx(fixture("numbers.xlsx"), "No such sheet"), SheetError);
+  EXPECT_THROW(read_xlsx(fixture::sheet_bytes("numbers.xlsx"), "No such sheet"), SheetError);
 
   const std::filesystem::path dir =
       std::filesystem::temp_directory_path() / ("jrv_module_" + std::to_string(::getpid()));

@@ -7,6 +7,7 @@
 
 #include "core/sheets/csv_reader.h"
 #include "core/sheets/sheet_file.h"
+#include "core/sheets/sheet_fixture.h"
 #include "core/sheets/sheet_mapping.h"
 #include "core/sheets/table_dump.h"
 #include "core/sheets/workbook_fixture.h"
@@ -15,13 +16,6 @@
 
 namespace jrv {
 namespace {
-
-std::string fixture(const std::string& name) {
-  std::ifstream in(std::string(JRV_TEST_DATA_DIR) + "/sheets/" + name, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 TEST(CsvReader, QuotedFieldsHoldDelimitersQuotesAndLineBreaks) {
   const CellTable t =
@@ -111,7 +105,7 @@ TEST(NumberText, ReadsAsASpreadsheetShowsIt) {
 }
 
 TEST(XlsxReader, NumbersEmptyColumnsSharedStringsAndSheets) {
-  const SheetRead read = read_xlsx(fixture("numbers.xlsx"));
+  const SheetRead read = read_xlsx(fixture::sheet_bytes("numbers.xlsx"));
   EXPECT_EQ(read.sheet_name, "Scores");
   EXPECT_EQ(read.sheet_names, (std::vector<std::string>{"Scores", "Notes"}));
   const CellTable& t = read.table;
@@ -121,9 +115,10 @@ TEST(XlsxReader, NumbersEmptyColumnsSharedStringsAndSheets) {
   EXPECT_EQ(t.at(2, 2), "");     // the empty column
   EXPECT_EQ(t.at(5, 6), "");     // a skipped cell
   EXPECT_EQ(t.row_count(), 7u);  // the formatted empty row holds no cell
-  EXPECT_EQ(dump(read_xlsx(fixture("numbers.xlsx"), "Notes").table), "1A=not the answers\n");
+  EXPECT_EQ(dump(read_xlsx(fixture::sheet_bytes("numbers.xlsx"), "Notes").table),
+            "1A=not the answers\n");
 
-  const CellTable texts = read_xlsx(fixture("text_answers.xlsx")).table;
+  const CellTable texts = read_xlsx(fixture::sheet_bytes("text_answers.xlsx")).table;
   EXPECT_EQ(texts.at(2, 1), "\xC3\x89mile Zola");
   EXPECT_EQ(texts.at(1, 2), "Paris");
 }
@@ -250,7 +245,7 @@ TEST(XlsxReader, APartReadTwiceCountsOnceTowardsTheLimit) {
 }
 
 TEST(OdsReader, RepeatedCellsAndRowsSpacesAndSpans) {
-  const SheetRead read = read_ods(fixture("true_false.ods"));
+  const SheetRead read = read_ods(fixture::sheet_bytes("true_false.ods"));
   EXPECT_EQ(read.sheet_names, (std::vector<std::string>{"Class 7B", "Other"}));
   EXPECT_EQ(dump(read.table),
             "1A=Pupil\n1B=1\n1C=2\n1D=3\n1E=4\n"
@@ -258,7 +253,7 @@ TEST(OdsReader, RepeatedCellsAndRowsSpacesAndSpans) {
             "3A=Anna  K.\n3B=T\n3C=T\n3D=T\n3E=F\n"
             "4A=Twin\n4B=t\n4D=F\n4E=T\n"
             "5A=Twin\n5B=t\n5D=F\n5E=T\n");
-  EXPECT_EQ(dump(read_ods(fixture("true_false.ods"), "Other").table), "1A=x\n");
+  EXPECT_EQ(dump(read_ods(fixture::sheet_bytes("true_false.ods"), "Other").table), "1A=x\n");
 }
 
 TEST(SheetFile, EveryFailureNamesTheFile) {
@@ -270,14 +265,14 @@ TEST(SheetFile, EveryFailureNamesTheFile) {
     }
     return std::string("accepted");
   };
-  EXPECT_EQ(message(fixture("truncated.xlsx"), SheetFormat::xlsx),
+  EXPECT_EQ(message(fixture::sheet_bytes("truncated.xlsx"), SheetFormat::xlsx),
             "class.xlsx: the workbook is damaged or truncated (its zip container cannot be read)");
-  EXPECT_EQ(message(fixture("true_false.ods"), SheetFormat::xlsx),
+  EXPECT_EQ(message(fixture::sheet_bytes("true_false.ods"), SheetFormat::xlsx),
             "class.xlsx: not a spreadsheet: the file is a zip archive but not an XLSX workbook");
-  EXPECT_EQ(message(fixture("numbers.xlsx"), SheetFormat::ods),
+  EXPECT_EQ(message(fixture::sheet_bytes("numbers.xlsx"), SheetFormat::ods),
             "class.xlsx: not a spreadsheet: the workbook has no content.xml");
   EXPECT_EQ(
-      message(fixture("true_false.ods"), SheetFormat::ods, "Marks"),
+      message(fixture::sheet_bytes("true_false.ods"), SheetFormat::ods, "Marks"),
       "class.xlsx: the workbook has no sheet named 'Marks' (its sheets: 'Class 7B', 'Other')");
   EXPECT_EQ(message(",,\n,,\n", SheetFormat::csv), "class.xlsx: the file holds no cells");
 }
