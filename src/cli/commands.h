@@ -30,9 +30,4 @@ int report(const Args& args);
 // Returns the exit status.
 int save_document(const std::string& path, const EditorDocument& doc, const Workspace& ws);
 
-// Ends the process with `status` once every output is written, without taking apart what
-// the command built: the system takes the memory back at once, where freeing a large
-// test's tens of thousands of lines one by one costs as much as writing them.
-[[noreturn]] void exit_without_teardown(int status);
-
 }  // namespace jrv::cli

@@ -51,17 +51,6 @@ int usage() {
 
 }  // namespace
 
-namespace jrv::cli {
-
-void exit_without_teardown(int status) {
-  std::cout.flush();
-  std::cerr.flush();
-  std::fflush(nullptr);
-  std::_Exit(status);
-}
-
-}  // namespace jrv::cli
-
 int main(int argc, char** argv) {
   jrv::process::tune_heap_for_large_runs();
   if (argc < 2) return usage();
