@@ -19,6 +19,12 @@ using namespace jrv::ui;
 
 namespace {
 
+std::vector<std::string> utf8_lines(const QStringList& lines) {
+  std::vector<std::string> out;
+  for (const QString& l : lines) out.push_back(l.toStdString());
+  return out;
+}
+
 // The pane read block by block, as a user's edits leave it.
 std::vector<std::string> block_texts(const QPlainTextEdit& pane) {
   std::vector<std::string> out;
@@ -102,8 +108,7 @@ void PaneTextTest::linesComeBackAsTheyWentIn_data() {
 
 void PaneTextTest::linesComeBackAsTheyWentIn() {
   QFETCH(QStringList, lines);
-  std::vector<std::string> in;
-  for (const QString& l : lines) in.push_back(l.toStdString());
+  const std::vector<std::string> in = utf8_lines(lines);
   QPlainTextEdit pane;
   set_pane_lines(pane, in);
   const std::vector<std::string> out = pane_lines(pane);
@@ -199,8 +204,7 @@ void PaneTextTest::reportLinesShowAsTheOrdinaryWayShowsThem_data() {
 void PaneTextTest::reportLinesShowAsTheOrdinaryWayShowsThem() {
   QFETCH(QStringList, lines);
   QFETCH(bool, bold);
-  std::vector<std::string> in;
-  for (const QString& l : lines) in.push_back(l.toStdString());
+  const std::vector<std::string> in = utf8_lines(lines);
   QTextCharFormat format;
   if (bold) format.setFontWeight(QFont::Bold);
   QPlainTextEdit ordinary;
@@ -252,8 +256,7 @@ void PaneTextTest::reportLinesDrawAsShapedLinesDo_data() {
 void PaneTextTest::reportLinesDrawAsShapedLinesDo() {
   QFETCH(QStringList, lines);
   QFETCH(bool, shaped);
-  std::vector<std::string> in;
-  for (const QString& l : lines) in.push_back(l.toStdString());
+  const std::vector<std::string> in = utf8_lines(lines);
   QPlainTextEdit ordinary;
   QPlainTextEdit quick;
   for (QPlainTextEdit* pane : {&ordinary, &quick}) {
